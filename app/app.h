@@ -1,0 +1,63 @@
+/*
+ * The application shell: start-up, intro, main window and its commands.
+ * Declares the program-wide handles, the shared text buffer and the
+ * one-dialog rule used by every modeless form.
+ */
+#ifndef PELMORA_APP_H
+#define PELMORA_APP_H
+
+#include <windows.h>
+
+#include "database/database.h"
+
+#define PROGRAM_CAPTION "Pelmora Version 2.20"
+#define TEXT_BUFFER_SIZE 256
+#define MAIN_WINDOW_WIDTH 460
+#define MAIN_WINDOW_HEIGHT 735
+#define IDT_INTRO 412
+#define IDT_BUTTONSTATE 20
+
+extern HINSTANCE g_hInstance;
+extern HWND g_hMainWnd;   /* NULL until the main window exists */
+extern HMENU g_hMenu;
+extern HACCEL g_hAccel;
+extern HBITMAP g_hIntroBitmap;
+extern int g_screenWidth;
+extern int g_screenHeight;
+extern char g_textBuffer[TEXT_BUFFER_SIZE];
+
+extern HWND g_hCategoryLabel[CATEGORY_COUNT];
+extern HWND g_hCategoryList[CATEGORY_COUNT];
+extern HWND g_hAddButton[CATEGORY_COUNT];
+extern HWND g_hModifyButton[CATEGORY_COUNT];
+extern HWND g_hDeleteButton[CATEGORY_COUNT];
+
+extern HWND g_hDialog;          /* the modeless form open last, or NULL */
+extern int g_selectedCategory;  /* 1..9: pane of the last Add or Modify */
+extern int g_selectedIndex;     /* LB_GETCURSEL of the last Modify or Delete */
+
+extern AppState g_appState;
+
+/* One-dialog rule: a form calls this from WM_INITDIALOG to destroy the form
+   open before it; its creator then stores the new handle in g_hDialog. */
+void CloseCurrentDialog(void);
+/* Every form calls this from WM_DESTROY, so g_hDialog never names a window
+   that no longer exists. */
+void ForgetDialog(HWND dialog);
+
+/* A modal message box with the program's caption, owned by the main window
+   when it exists. */
+int ShowProgramMessage(const char *text, UINT style);
+
+/* Intro splash (3 one-second ticks), then the main window. */
+void ShowIntro(void);
+LRESULT CALLBACK IntroWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+/* Main window */
+void CreateMainWindow(void);
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+/* Fills the list boxes of one category (1..9) or ALL_CATEGORIES for a style. */
+int ShowCategoryLists(const AppState *state, int style, int category);
+
+#endif

@@ -1,0 +1,20 @@
+# Texts of the program are French and the platform's ANSI code page is 1252:
+# sources stay UTF-8 and string literals are stored as CP1252 in both trees,
+# so the native tests compare exactly the bytes Windows will show.
+add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP1252)
+
+if(WIN32)
+  # Nothing beyond system DLLs and ZEF.dll may be needed at run time.
+  add_link_options(-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+endif()
+
+if(PELMORA_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(PELMORA_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,15 @@
+/*
+ * The System dialog (600): Ejay's folder and program and the three options.
+ * In first-run mode (settingsReady 0) validating it loads the lists and
+ * starts the intro; cancelling it ends the program.
+ */
+#ifndef PELMORA_SYSTEM_DIALOG_H
+#define PELMORA_SYSTEM_DIALOG_H
+
+#include <windows.h>
+
+INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
+/* Creates the modeless dialog (owner may be NULL) and stores it in g_hDialog. */
+void OpenSystemDialog(HWND owner);
+
+#endif
