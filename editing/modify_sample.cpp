@@ -1,0 +1,111 @@
+/*
+ * The Modify form (dialog 515): the "&Modifier" button of a pane opens this
+ * modeless form on the selected entry; confirming writes its two name lines,
+ * its duration and its path back into the same slot.
+ *
+ * The form edits a slot, and a deletion in the same list moves the entries
+ * behind it. Rather than follow its entry, the form closes without writing
+ * whenever its list loses an entry: it can then never overwrite a
+ * different entry nor write into a free slot.
+ */
+#include "app/app.h"
+#include "editing/editing.h"
+#include "editing/form_text.h"
+#include "resources/resource.h"
+
+/* The entry of the open form, fixed when it opens: commands given in the
+   main window afterwards (style switch, other panes) do not move it. */
+static ModifyFormContext s_modifyForm;
+/* The Modify form that exists, or NULL. */
+static HWND s_hModifyForm;
+
+static CategoryList *ModifiedList(void)
+{
+    return CategoryListOf(&g_appState, s_modifyForm.style, s_modifyForm.category);
+}
+
+void ModifySample(HWND owner)
+{
+    const CategoryList *list =
+        CategoryListOf(&g_appState, g_appState.settings.currentStyle, g_selectedCategory);
+    if (!IsEditableSlot(list, g_selectedIndex))
+        return;
+    g_hDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_MODIFYSAMPLE), owner,
+                                   ModifySampleDialogProc, 0);
+}
+
+void NotifyCategoryListChanged(int style, int category)
+{
+    if (s_hModifyForm && s_modifyForm.style == style && s_modifyForm.category == category)
+        DestroyWindow(s_hModifyForm);
+}
+
+static void FillModifyForm(HWND hDlg, const SampleRecord &entry)
+{
+    SetDlgItemTextA(hDlg, IDC_MODIFY_DURATION, entry.duration);
+    SetDlgItemTextA(hDlg, IDC_MODIFY_NAME1, entry.nameLine1);
+    SetDlgItemTextA(hDlg, IDC_MODIFY_NAME2, entry.nameLine2);
+    SetDlgItemTextA(hDlg, IDC_MODIFY_PATH, entry.path);
+}
+
+static void OnModifyFormInit(HWND hDlg)
+{
+    CloseCurrentDialog();
+    s_modifyForm.style = g_appState.settings.currentStyle;
+    s_modifyForm.category = g_selectedCategory;
+    s_modifyForm.index = g_selectedIndex;
+    s_hModifyForm = hDlg;
+    const CategoryList *list = ModifiedList();
+    if (IsEditableSlot(list, s_modifyForm.index))
+        FillModifyForm(hDlg, list->slots[s_modifyForm.index]);
+}
+
+/* Each text is cut to its field's width less the terminator. */
+static void ReadModifyFormTexts(HWND hDlg, FormTexts *texts)
+{
+    GetDlgItemTextA(hDlg, IDC_MODIFY_DURATION, texts->duration, sizeof texts->duration);
+    GetDlgItemTextA(hDlg, IDC_MODIFY_NAME1, texts->nameLine1, sizeof texts->nameLine1);
+    GetDlgItemTextA(hDlg, IDC_MODIFY_NAME2, texts->nameLine2, sizeof texts->nameLine2);
+    GetDlgItemTextA(hDlg, IDC_MODIFY_PATH, texts->path, sizeof texts->path);
+}
+
+/* The slot is tested once more: a form whose entry is gone writes nothing. */
+static void ConfirmModification(HWND hDlg)
+{
+    CategoryList *list = ModifiedList();
+    if (IsEditableSlot(list, s_modifyForm.index)) {
+        FormTexts texts = {};
+        ReadModifyFormTexts(hDlg, &texts);
+        CleanFormTexts(&texts);
+        StoreFormTexts(&list->slots[s_modifyForm.index], texts);
+        ShowCategoryLists(&g_appState, g_appState.settings.currentStyle, s_modifyForm.category);
+    }
+    DestroyWindow(hDlg);
+}
+
+static void OnModifyFormCommand(HWND hDlg, int command)
+{
+    switch (command) {
+    case IDC_MODIFY_OK:     ConfirmModification(hDlg); break;
+    case IDC_MODIFY_CANCEL: DestroyWindow(hDlg); break;
+    }
+}
+
+static void OnModifyFormDestroy(HWND hDlg)
+{
+    if (s_hModifyForm == hDlg)
+        s_hModifyForm = NULL;
+    ForgetDialog(hDlg);
+}
+
+INT_PTR CALLBACK ModifySampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    switch (message) {
+    case WM_INITDIALOG: OnModifyFormInit(hDlg); return TRUE;
+    case WM_COMMAND:    OnModifyFormCommand(hDlg, LOWORD(wParam)); return TRUE;
+    case WM_CLOSE:      DestroyWindow(hDlg); return TRUE;
+    case WM_DESTROY:    OnModifyFormDestroy(hDlg); return TRUE;
+    }
+    return FALSE;
+}
