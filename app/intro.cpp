@@ -1,0 +1,79 @@
+/*
+ * The intro splash: the "INTRO" picture for three one-second ticks while the
+ * jingle plays, then the main window. A click opens the home page.
+ */
+#include <windows.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "app/app.h"
+#include "app/program_texts.h"
+#include "app/web_page.h"
+#include "resources/resource.h"
+
+#define INTRO_CLASS_NAME "PELMOINTROC"
+#define INTRO_WIDTH 360
+#define INTRO_HEIGHT 113
+#define INTRO_TICK_MS 1000
+#define INTRO_LAST_TICK 3
+
+static HWND g_hIntroWnd;
+static HWND g_hIntroImage;
+static int g_introTicks;
+
+void OpenHomePage(HWND owner)
+{
+    ShellExecuteA(owner, "open", HOME_PAGE_URL, NULL, NULL, SW_SHOWNORMAL);
+}
+
+void ShowIntro(void)
+{
+    PlaySoundA(IDW_INTRO_NAME, g_hInstance, SND_RESOURCE | SND_ASYNC);
+    int left = (g_screenWidth - INTRO_WIDTH) / 2;
+    int top = (g_screenHeight - INTRO_HEIGHT) / 2;
+    g_hIntroWnd = CreateWindowExA(0, INTRO_CLASS_NAME, PROGRAM_CAPTION, WS_POPUP | WS_VISIBLE,
+                                  left, top, INTRO_WIDTH, INTRO_HEIGHT, NULL, NULL,
+                                  g_hInstance, NULL);
+    g_hIntroImage = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+                                    INTRO_WIDTH, INTRO_HEIGHT, g_hIntroWnd, NULL, g_hInstance,
+                                    NULL);
+    ShowWindow(g_hIntroImage, SW_SHOWNORMAL);
+    SendMessageA(g_hIntroImage, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(g_hIntroBitmap));
+    ShowWindow(g_hIntroWnd, SW_SHOWNORMAL);
+}
+
+/* The main window follows the third tick, about three seconds on. */
+static void OnIntroTick(HWND hwnd)
+{
+    g_introTicks++;
+    if (g_introTicks < INTRO_LAST_TICK) {
+        return;
+    }
+    DestroyWindow(hwnd);
+    DeleteObject(g_hIntroBitmap);
+    g_hIntroBitmap = NULL;
+    CreateMainWindow();
+    g_introTicks = 0;
+}
+
+LRESULT CALLBACK IntroWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetTimer(hwnd, IDT_INTRO, INTRO_TICK_MS, NULL);
+        return 0;
+    case WM_TIMER:
+        if (wParam == IDT_INTRO) {
+            OnIntroTick(hwnd);
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        OpenHomePage(g_hMainWnd);
+        return 0;
+    case WM_DESTROY:
+        return 0; /* the splash closing does not end the program */
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,124 @@
+/*
+ * The main window's procedure: menu and accelerator commands, the 27 pane
+ * buttons, the 100 ms refresh of the panes' enabled states, and the way
+ * into the closing sequence.
+ */
+#include "app/app.h"
+#include "app/closing.h"
+#include "app/program_texts.h"
+#include "app/web_page.h"
+#include "editing/editing.h"
+#include "resources/resource.h"
+#include "settings/system_dialog.h"
+
+#define BUTTON_STATE_PERIOD_MS 100
+
+namespace {
+
+enum PaneButtonKind { PANE_ADD = 0, PANE_MODIFY = 1, PANE_DELETE = 2 };
+
+int SelectedRow(int pane)
+{
+    return static_cast<int>(SendMessageA(g_hCategoryList[pane], LB_GETCURSEL, 0, 0));
+}
+
+/* Identifier 600 + 3k + j names pane k (0 loop .. 8 rap) and kind j. */
+void OnPaneButton(HWND hwnd, int identifier)
+{
+    int pane = (identifier - IDC_PANE_FIRST) / 3;
+    int kind = (identifier - IDC_PANE_FIRST) % 3;
+    switch (kind) {
+    case PANE_ADD:
+        g_selectedCategory = pane + 1;
+        AddSample();
+        break;
+    case PANE_MODIFY:
+        g_selectedCategory = pane + 1;
+        g_selectedIndex = SelectedRow(pane);
+        ModifySample(hwnd);
+        break;
+    case PANE_DELETE:
+        /* g_selectedCategory stays the pane of the last Add or Modify. */
+        g_selectedIndex = SelectedRow(pane);
+        DeleteSample(&g_appState, pane + 1);
+        break;
+    }
+}
+
+void SwitchStyle(int menuItem, int style)
+{
+    CheckMenuRadioItem(g_hMenu, IDM_DANCE, IDM_HIPHOP, menuItem, MF_BYCOMMAND);
+    g_appState.settings.currentStyle = style;
+    ShowCategoryLists(&g_appState, style, ALL_CATEGORIES);
+}
+
+void ShowAboutBox(HWND hwnd)
+{
+    MessageBoxA(hwnd, TEXT_ABOUT, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+}
+
+void OnCommand(HWND hwnd, int identifier)
+{
+    if (identifier >= IDC_PANE_FIRST && identifier <= IDC_PANE_LAST) {
+        OnPaneButton(hwnd, identifier);
+        return;
+    }
+    switch (identifier) {
+    case IDM_QUIT:    RunClosingSequence(hwnd); break;
+    case IDM_DANCE:   SwitchStyle(IDM_DANCE, STYLE_DANCE); break;
+    case IDM_RAVE:    SwitchStyle(IDM_RAVE, STYLE_RAVE); break;
+    case IDM_HIPHOP:  SwitchStyle(IDM_HIPHOP, STYLE_HIPHOP); break;
+    case IDM_ABOUT:   ShowAboutBox(hwnd); break;
+    case IDM_WEBSITE: OpenHomePage(hwnd); break;
+    case IDM_SYSTEM:  OpenSystemDialog(hwnd); break;
+    default:          break;
+    }
+}
+
+/* Add while the category has room; Modify, Delete and the list while it
+   has entries. All 36 calls every tick, so no state can drift. */
+void RefreshButtonStates(void)
+{
+    const AppSettings &settings = g_appState.settings;
+    for (int pane = 0; pane < CATEGORY_COUNT; pane++) {
+        const CategoryList *list = CategoryListOf(&g_appState, settings.currentStyle, pane + 1);
+        if (list == NULL) {
+            return;
+        }
+        BOOL hasRoom = list->count < MAX_SAMPLES_PER_CATEGORY;
+        BOOL hasEntries = list->count > 0;
+        EnableWindow(g_hAddButton[pane], hasRoom);
+        EnableWindow(g_hModifyButton[pane], hasEntries);
+        EnableWindow(g_hDeleteButton[pane], hasEntries);
+        EnableWindow(g_hCategoryList[pane], hasEntries);
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetTimer(hwnd, IDT_BUTTONSTATE, BUTTON_STATE_PERIOD_MS, NULL);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(hwnd, LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == IDT_BUTTONSTATE) {
+            RefreshButtonStates();
+        }
+        return 0;
+    case WM_CLOSE:
+        /* Saved while the window is still on screen, so a question about a
+           file that cannot be written has a visible owner. */
+        RunClosingSequence(hwnd);
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_DESTROY:
+        RunClosingSequence(hwnd);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,178 @@
+/*
+ * Start-up: window classes, the start-up checks, the settings and the
+ * sample lists, then the intro (or the first-run System dialog), and the
+ * program's one message loop.
+ */
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/app.h"
+#include "app/program_texts.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "settings/system_dialog.h"
+#include "zef/zef.h"
+
+#define MAIN_CLASS_NAME "PELMOC"
+#define INTRO_CLASS_NAME "PELMOINTROC"
+#define MAIN_BACKGROUND_COLOUR 0xD7D7D7
+#define USER_SETTINGS_SUBFOLDER "Pelmora"
+
+namespace {
+
+void RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PELMORA));
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = icon;
+    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hbrBackground = CreateSolidBrush(MAIN_BACKGROUND_COLOUR);
+    windowClass.lpszClassName = MAIN_CLASS_NAME;
+    RegisterClassExA(&windowClass);
+}
+
+void RegisterIntroWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = IntroWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDC_PELMORA));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = INTRO_CLASS_NAME;
+    RegisterClassExA(&windowClass);
+}
+
+void ReportDatabaseMessage(const char *message)
+{
+    ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION);
+}
+
+void LoadIntroPicture(HINSTANCE instance)
+{
+    g_hIntroBitmap = LoadBitmapA(instance, IDB_INTRO_NAME);
+    if (g_hIntroBitmap == NULL) {
+        ShowProgramMessage(TEXT_NO_INTRO_PICTURE, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CheckScreenSize(void)
+{
+    g_screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    g_screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (g_screenWidth < MAIN_WINDOW_WIDTH || g_screenHeight < MAIN_WINDOW_HEIGHT) {
+        ShowProgramMessage(TEXT_SMALL_SCREEN, MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+/* Defaults: the main window centred, Dance shown, the Windows directory. */
+void SetDefaultSettings(void)
+{
+    AppSettings *settings = &g_appState.settings;
+    std::memset(&g_appState, 0, sizeof g_appState);
+    settings->position.left = (g_screenWidth - MAIN_WINDOW_WIDTH) / 2;
+    settings->position.top = (g_screenHeight - MAIN_WINDOW_HEIGHT) / 2;
+    settings->currentStyle = STYLE_DANCE;
+    UINT length = GetWindowsDirectoryA(settings->windowsDir, sizeof settings->windowsDir);
+    if (length >= sizeof settings->windowsDir) {
+        settings->windowsDir[0] = '\0';
+    }
+}
+
+/* The Windows directory is not writable for ordinary programs on current
+   Windows; the settings then live in %APPDATA%\Pelmora. */
+void SetUserSettingsLocation(void)
+{
+    char appData[MAX_PATH];
+    char folder[SETTINGS_PATH_SIZE];
+    if (SHGetFolderPathA(NULL, CSIDL_APPDATA, NULL, 0, appData) != S_OK) {
+        return;
+    }
+    int length = std::snprintf(folder, sizeof folder, "%s\\%s", appData, USER_SETTINGS_SUBFOLDER);
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof folder) {
+        return; /* too long to hold a settings path: no user's copy */
+    }
+    SetUserSettingsFolder(folder);
+}
+
+void OpenFirstRunForm(const char *reason)
+{
+    ShowProgramMessage(reason, MB_OK | MB_ICONINFORMATION);
+    OpenSystemDialog(g_hMainWnd);
+}
+
+void ClampSavedPosition(void)
+{
+    SettingsRect *position = &g_appState.settings.position;
+    if (position->left < 0) {
+        position->left = 0;
+    }
+    if (position->top < 0) {
+        position->top = 0;
+    }
+}
+
+/* 1 when the program goes on to its message loop, 0 when it must end. */
+int StartFromSettings(void)
+{
+    if (!FindSettingsFile(g_appState.settings, g_textBuffer, sizeof g_textBuffer)) {
+        OpenFirstRunForm(TEXT_FIRST_RUN);
+        return 1;
+    }
+    if (LoadSettings(&g_appState.settings, g_textBuffer) != 1) {
+        OpenFirstRunForm(TEXT_DAMAGED_SETTINGS);
+        return 1;
+    }
+    settingsReady = 1;
+    ClampSavedPosition();
+    if (LoadSampleLists(&g_appState) == 0) {
+        return 0;
+    }
+    ShowIntro();
+    return 1;
+}
+
+int RunMessageLoop(void)
+{
+    MSG message;
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        TranslateMessage(&message);
+        TranslateAcceleratorA(g_hMainWnd, g_hAccel, &message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+{
+    g_hInstance = hInstance;
+    RegisterMainWindowClass(hInstance);
+    RegisterIntroWindowClass(hInstance);
+    SetDatabaseReporter(ReportDatabaseMessage);
+
+    if (ZEF_GetVersion() < 1.0) {
+        ShowProgramMessage(TEXT_BAD_LIBRARY_VERSION, MB_OK | MB_ICONHAND);
+        return 0;
+    }
+    g_hAccel = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDA_MAIN));
+    LoadIntroPicture(hInstance);
+    CheckScreenSize();
+    SetDefaultSettings();
+    SetUserSettingsLocation();
+
+    if (!StartFromSettings()) {
+        return 0;
+    }
+    return RunMessageLoop();
+}

@@ -1,0 +1,204 @@
+/*
+ * The System dialog (600): Ejay's folder, Ejay's program and the three
+ * options. At first run (settingsReady 0) it stands before any window of
+ * the program: validating it loads the lists and starts the intro,
+ * cancelling it ends the program. Later it only changes the settings in
+ * memory; they reach "Pelmora.ini" when the program closes.
+ */
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/app.h"
+#include "app/program_texts.h"
+#include "database/file_ops.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "settings/system_dialog.h"
+
+#define FIRST_RUN_EJAY_DIR "C:\\"
+#define TEXT_LIST_MISSING_FORMAT "Le fichier \"%s\" est introuvable !" BLANKS_12
+#define TEXT_EJAY_DIR_TOO_LONG                                                   \
+    "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "   \
+    "des listes (\"pxddance\") dans un chemin de 255 caractères au plus."
+
+namespace {
+
+bool IsFirstRun(void)
+{
+    return settingsReady == 0;
+}
+
+void SetCheck(HWND hDlg, int control, bool ticked)
+{
+    CheckDlgButton(hDlg, control, ticked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int IsTicked(HWND hDlg, int control)
+{
+    return IsDlgButtonChecked(hDlg, control) == BST_CHECKED ? 1 : 0;
+}
+
+void OnInitDialog(HWND hDlg)
+{
+    const AppSettings &settings = g_appState.settings;
+    CloseCurrentDialog();
+    SetDlgItemTextA(hDlg, IDC_SYSTEM_WINDOWSDIR, settings.windowsDir);
+    if (IsFirstRun()) {
+        SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, FIRST_RUN_EJAY_DIR);
+        SetCheck(hDlg, IDC_SYSTEM_AUTOSAVE, true);
+        SetCheck(hDlg, IDC_SYSTEM_BACKUP, false);
+        SetCheck(hDlg, IDC_SYSTEM_RUNEJAY, false);
+        return;
+    }
+    SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, settings.ejayDir);
+    SetCheck(hDlg, IDC_SYSTEM_AUTOSAVE, settings.autosave == 1);
+    SetCheck(hDlg, IDC_SYSTEM_BACKUP, settings.backup == 1);
+    SetCheck(hDlg, IDC_SYSTEM_RUNEJAY, settings.runEjay == 1);
+}
+
+/* The chosen program is kept at once; its folder, with the trailing
+   backslash, becomes the Ejay directory shown. */
+void OnBrowse(HWND hDlg)
+{
+    OPENFILENAMEA chooser = {};
+    g_textBuffer[0] = '\0';
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = hDlg;
+    chooser.lpstrFilter = "Ejay Spéciale Edition 1.02 (*.exe)\0*.exe\0";
+    chooser.lpstrFile = g_textBuffer;
+    chooser.nMaxFile = sizeof g_textBuffer;
+    chooser.lpstrDefExt = "exe";
+    chooser.lpstrTitle = "Rechercher l'application...";
+    chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!GetOpenFileNameA(&chooser)) {
+        return;
+    }
+    AppSettings &settings = g_appState.settings;
+    std::snprintf(settings.progEjay, sizeof settings.progEjay, "%s", g_textBuffer);
+    if (chooser.nFileOffset < sizeof g_textBuffer) {
+        std::memset(g_textBuffer + chooser.nFileOffset, 0,
+                    sizeof g_textBuffer - chooser.nFileOffset);
+    }
+    SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, g_textBuffer);
+}
+
+void ShowMissingList(HWND hDlg, const char *path)
+{
+    char message[TEXT_BUFFER_SIZE + sizeof TEXT_LIST_MISSING_FORMAT];
+    std::snprintf(message, sizeof message, TEXT_LIST_MISSING_FORMAT, path);
+    MessageBoxA(hDlg, message, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+}
+
+/* Every list is checked, so the user learns of all missing ones at once.
+   1 when all three can be read. */
+int CheckSampleListsExist(HWND hDlg, const char *ejayDir)
+{
+    int allPresent = 1;
+    for (int style = 0; style < STYLE_COUNT; style++) {
+        if (!JoinPath(g_textBuffer, sizeof g_textBuffer, ejayDir, SAMPLE_LIST_FILE_NAMES[style])) {
+            MessageBoxA(hDlg, TEXT_EJAY_DIR_TOO_LONG, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+            return 0;
+        }
+        if (!FileCanBeRead(g_textBuffer)) {
+            ShowMissingList(hDlg, g_textBuffer);
+            allPresent = 0;
+        }
+    }
+    return allPresent;
+}
+
+/* Reads the Ejay directory typed in; 0 (and a message) when it is longer
+   than the settings can hold. */
+int ReadEjayDirectory(HWND hDlg, AppSettings *settings)
+{
+    char typed[4 * SETTINGS_PATH_SIZE];
+    GetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, typed, sizeof typed);
+    if (std::strlen(typed) >= sizeof settings->ejayDir) {
+        MessageBoxA(hDlg, TEXT_EJAY_DIR_TOO_LONG, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    std::snprintf(settings->ejayDir, sizeof settings->ejayDir, "%s", typed);
+    return 1;
+}
+
+void FinishFirstRun(void)
+{
+    settingsReady = 1;
+    if (LoadSampleLists(&g_appState) == 0) {
+        PostQuitMessage(0);
+        return;
+    }
+    ShowIntro();
+}
+
+void OnValidate(HWND hDlg)
+{
+    AppSettings &settings = g_appState.settings;
+    settings.autosave = IsTicked(hDlg, IDC_SYSTEM_AUTOSAVE);
+    settings.backup = IsTicked(hDlg, IDC_SYSTEM_BACKUP);
+    settings.runEjay = IsTicked(hDlg, IDC_SYSTEM_RUNEJAY);
+    if (!ReadEjayDirectory(hDlg, &settings)) {
+        return;
+    }
+    if (!CheckSampleListsExist(hDlg, settings.ejayDir)) {
+        return;
+    }
+    bool firstRun = IsFirstRun();
+    DestroyWindow(hDlg);
+    if (firstRun) {
+        FinishFirstRun();
+    }
+}
+
+/* At first run there is nothing to go back to: the program ends, writing
+   no file. */
+void OnCancel(HWND hDlg)
+{
+    if (IsFirstRun()) {
+        PostQuitMessage(0);
+        return;
+    }
+    DestroyWindow(hDlg);
+}
+
+void OnCommand(HWND hDlg, int identifier)
+{
+    switch (identifier) {
+    case IDC_SYSTEM_BROWSE:   OnBrowse(hDlg); break;
+    case IDC_SYSTEM_VALIDATE: OnValidate(hDlg); break;
+    case IDC_SYSTEM_CANCEL:   OnCancel(hDlg); break;
+    default:                  break;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(hDlg);
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(hDlg, LOWORD(wParam));
+        return FALSE;
+    case WM_CLOSE:
+        OnCancel(hDlg);
+        return FALSE;
+    case WM_DESTROY:
+        ForgetDialog(hDlg);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void OpenSystemDialog(HWND owner)
+{
+    HWND dialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_SYSTEM), owner,
+                                     SystemDialogProc, 0);
+    g_hDialog = dialog;
+}
