@@ -1,0 +1,212 @@
+#include "tests/e2e/scenario.h"
+
+#include <cctype>
+
+#include "resources/resource.h"
+
+namespace e2e {
+
+const std::array<const char *, kPaneCount> kKeywords = {
+    "loop", "bass", "synthy", "voice", "effect", "drum", "sequence", "special", "rap"};
+
+namespace {
+
+const char *kScenarioRoot = "C:\\pelmora-e2e";
+
+std::string ScenarioFolderName()
+{
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "_" + test->name();
+    for (char &c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+std::string Quoted(const std::string &value, const char *eol)
+{
+    return "\"" + value + "\"" + eol;
+}
+
+} // namespace
+
+/* ---- Ejay's sample lists ------------------------------------------------ */
+
+std::vector<Sample> MakeSamples(const std::string &keyword, int count, const std::string &tag)
+{
+    std::vector<Sample> samples;
+    for (int i = 1; i <= count; ++i) {
+        std::string index = std::to_string(i);
+        samples.push_back({index, "C:\\Ejay\\" + tag + "\\" + keyword + index + ".pxd", "x" + index,
+                           keyword, std::to_string(i % 9 + 1), tag + " " + keyword + " " + index,
+                           "ligne " + index});
+    }
+    return samples;
+}
+
+std::string ListFileText(const std::vector<Sample> &samples, const char *eol)
+{
+    std::string text;
+    for (const Sample &sample : samples)
+        text += Quoted(sample.number, eol) + Quoted(sample.path, eol) + Quoted(sample.extra, eol) +
+                Quoted(sample.keyword, eol) + Quoted(sample.duration, eol) +
+                Quoted(sample.name1, eol) + Quoted(sample.name2, eol);
+    return text;
+}
+
+std::string RowText(const Sample &sample)
+{
+    return "<n\xB0" + sample.number + "> - [" + sample.name1 + "] - [" + sample.name2 +
+           "] - [adresse: " + sample.path + "]";
+}
+
+std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const std::string &keyword)
+{
+    std::vector<std::string> rows;
+    for (const Sample &sample : samples)
+        if (sample.keyword == keyword)
+            rows.push_back(RowText(sample));
+    return rows;
+}
+
+/* ---- Pelmora's settings file -------------------------------------------- */
+
+std::string SettingsFileText(const Settings &settings)
+{
+    return "[SYSTEM]\r\n"
+           "ejayDir=" + settings.ejayDir + "\r\n"
+           "progEjay=" + settings.progEjay + "\r\n"
+           "autosave=" + settings.autosave + "\r\n"
+           "backup=" + settings.backup + "\r\n"
+           "runEjay=" + settings.runEjay + "\r\n"
+           "\r\n"
+           "[WINDOW]\r\n"
+           "position=" + settings.position + "\r\n"
+           "\r\n";
+}
+
+/* ---- The main window ---------------------------------------------------- */
+
+bool ReadPanes(HWND mainWindow, MainWindowView *view, std::string *why)
+{
+    view->window = mainWindow;
+    std::vector<HWND> labels = ChildWindows(mainWindow, "Static");
+    std::vector<HWND> lists = ChildWindows(mainWindow, "ListBox");
+    if (labels.size() != kPaneCount || lists.size() != kPaneCount) {
+        *why = "the main window has " + std::to_string(labels.size()) + " labels and " +
+               std::to_string(lists.size()) + " list boxes, expected 9 of each";
+        return false;
+    }
+    for (int k = 0; k < kPaneCount; ++k) {
+        Pane &pane = view->panes[static_cast<std::size_t>(k)];
+        pane.label = labels[static_cast<std::size_t>(k)];
+        pane.list = lists[static_cast<std::size_t>(k)];
+        pane.add = GetDlgItem(mainWindow, IDC_PANE_FIRST + 3 * k);
+        pane.modify = GetDlgItem(mainWindow, IDC_PANE_FIRST + 3 * k + 1);
+        pane.remove = GetDlgItem(mainWindow, IDC_PANE_FIRST + 3 * k + 2);
+        if (!pane.add || !pane.modify || !pane.remove) {
+            *why = "pane " + std::to_string(k) + " lacks one of its buttons " +
+                   std::to_string(IDC_PANE_FIRST + 3 * k) + ".." +
+                   std::to_string(IDC_PANE_FIRST + 3 * k + 2);
+            return false;
+        }
+    }
+    return true;
+}
+
+/* ---- The fixture -------------------------------------------------------- */
+
+void PelmoraScenario::SetUp()
+{
+    ejayDir_ = JoinPath(kScenarioRoot, ScenarioFolderName());
+    ASSERT_TRUE(DeleteFileIfThere(WindowsSettingsPath())) << WindowsSettingsPath();
+    ASSERT_TRUE(DeleteFileIfThere(UserSettingsPath())) << UserSettingsPath();
+    ASSERT_TRUE(DeleteTree(ejayDir_)) << "cannot empty " << ejayDir_;
+    ASSERT_TRUE(MakeFolders(ejayDir_)) << "cannot make " << ejayDir_;
+}
+
+void PelmoraScenario::TearDown()
+{
+    if (program_.Running()) {
+        ADD_FAILURE() << "the scenario left Pelmora running; it is ended now";
+        program_.Kill();
+    }
+}
+
+void PelmoraScenario::WriteLists(const std::vector<Sample> &dance, const std::vector<Sample> &rave,
+                                 const std::vector<Sample> &hiphop, const char *eol)
+{
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxddance"), ListFileText(dance, eol)));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdrave"), ListFileText(rave, eol)));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), ListFileText(hiphop, eol)));
+}
+
+Settings PelmoraScenario::WriteSettings(Settings settings)
+{
+    if (settings.ejayDir.empty())
+        settings.ejayDir = ejayDir_;
+    EXPECT_TRUE(WriteFileBytes(WindowsSettingsPath(), SettingsFileText(settings)))
+        << WindowsSettingsPath();
+    return settings;
+}
+
+std::string PelmoraScenario::InstallFakeEjay()
+{
+    std::string target = EjayFile("Ejay.exe");
+    EXPECT_TRUE(CopyFileTo(FakeEjayExePath(), target)) << "cannot copy " << FakeEjayExePath();
+    return target;
+}
+
+bool PelmoraScenario::StartPelmora()
+{
+    std::string error;
+    if (!program_.Start(PelmoraExePath(), ejayDir_, &error)) {
+        ADD_FAILURE() << error;
+        return false;
+    }
+    return true;
+}
+
+bool PelmoraScenario::WaitForMainWindow(MainWindowView *view, int timeoutMs)
+{
+    HWND window = WaitForTopLevelWindow(Pid(), kMainClass, timeoutMs);
+    if (window == nullptr) {
+        MessageBoxSeen box;
+        std::string seen = FindMessageBox(Pid(), &box) ? "a message box \"" + Visible(box.text) + "\""
+                                                       : "nothing";
+        ADD_FAILURE() << "no main window (class " << kMainClass << ") within " << timeoutMs
+                      << " ms; seen instead: " << seen;
+        return false;
+    }
+    std::string why;
+    bool complete = WaitUntil([&] { return ReadPanes(window, view, &why); }) && Sync(window);
+    if (!complete)
+        ADD_FAILURE() << "main window incomplete: " << why;
+    return complete;
+}
+
+bool PelmoraScenario::ExpectMessageBox(MessageBoxSeen *box, int timeoutMs)
+{
+    if (WaitForMessageBox(Pid(), box, timeoutMs))
+        return true;
+    ADD_FAILURE() << "no message box within " << timeoutMs << " ms";
+    return false;
+}
+
+void PelmoraScenario::ExpectExitWithCodeZero(int timeoutMs)
+{
+    DWORD code = 0;
+    ASSERT_TRUE(program_.WaitForExit(timeoutMs, &code))
+        << "Pelmora still runs " << timeoutMs << " ms after it was told to end";
+    EXPECT_EQ(code, 0u) << "exit code";
+}
+
+std::array<std::vector<std::string>, kPaneCount> PelmoraScenario::AllRows(const MainWindowView &view)
+{
+    std::array<std::vector<std::string>, kPaneCount> rows;
+    for (std::size_t k = 0; k < kPaneCount; ++k)
+        rows[k] = ListRows(view.panes[k].list);
+    return rows;
+}
+
+} // namespace e2e
