@@ -136,14 +136,17 @@ protected:
         EXPECT_TRUE(Sync(Main()));
     }
 
-    /* The pane shows exactly these rows with the first one selected. */
-    void ExpectRows(int k, const std::vector<std::string> &rows, const char *when)
+    /* The pane shows exactly these rows with row `selected` selected
+       (a refill selects the first). */
+    void ExpectRows(int k, const std::vector<std::string> &rows, const char *when,
+                    int selected = 0)
     {
         bool same = WaitUntil([&] { return ListRows(PaneOf(k).list) == rows; }, 3000);
         EXPECT_TRUE(same) << when << ": pane " << k << " shows\n"
                           << Lines(ListRows(PaneOf(k).list)) << "expected\n" << Lines(rows);
-        if (!rows.empty())
-            EXPECT_EQ(ListSelection(PaneOf(k).list), 0) << when << ": selection of pane " << k;
+        if (!rows.empty()) {
+            EXPECT_EQ(ListSelection(PaneOf(k).list), selected) << when << ": selection of pane " << k;
+        }
     }
 
     void Quit()
@@ -157,16 +160,16 @@ protected:
         EXPECT_EQ(Visible(ReadFileBytes(EjayFile(name))), Visible(ListFileText(samples))) << name;
     }
 
-    /* How long a pane control took to reach the state; a figure for the
-       log, not a verdict (the timer's period is 100 ms). */
-    void ExpectEnabledSoon(HWND control, bool enabled, const char *what)
+    /* How long a pane control took, since `since`, to reach the state; a
+       figure for the log, not a verdict (the timer's period is 100 ms). */
+    void ExpectEnabledSoon(HWND control, bool enabled, const char *what,
+                           std::chrono::steady_clock::time_point since)
     {
-        auto start = std::chrono::steady_clock::now();
         bool reached = WaitUntil([&] { return IsEnabled(control) == enabled; }, 3000);
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::steady_clock::now() - start).count();
+                      std::chrono::steady_clock::now() - since).count();
         EXPECT_TRUE(reached) << what << " still " << (enabled ? "disabled" : "enabled");
-        std::printf("%s %s after %lld ms\n", what, enabled ? "enabled" : "disabled",
+        std::printf("%s %s %lld ms after the action\n", what, enabled ? "enabled" : "disabled",
                     static_cast<long long>(ms));
     }
 
@@ -180,7 +183,8 @@ TEST_F(Editing, AddToAnEmptyPaneAndToAPaneOf499)
     const std::vector<Sample> bass = MakeSamples("bass", 499, "dance");
     ASSERT_TRUE(StartWith(bass));
     const std::string folder = SampleFolder();
-    ExpectEnabledSoon(PaneOf(LOOP).modify, false, "empty loop pane's Modify");
+    EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(PaneOf(LOOP).modify); }))
+        << "the empty loop pane's Modify is enabled";
 
     /* A file that does not exist, in a folder that does. */
     const std::string kick = JoinPath(folder, "kick.pxd");
@@ -190,14 +194,15 @@ TEST_F(Editing, AddToAnEmptyPaneAndToAPaneOf499)
     EXPECT_EQ(ItemText(form, IDC_ADD_NAME1), "");
     EXPECT_EQ(ItemText(form, IDC_ADD_NAME2), "");
     EXPECT_EQ(ItemText(form, IDC_ADD_DURATION), "");
-    TypeAddTexts(form, "Kick \"sec\"", "Techno", "2");
+    TypeAddTexts(form, "Kick sec", "Techno", "2");
     EXPECT_TRUE(SaveScreenshot("add-form"));
+    auto clicked = std::chrono::steady_clock::now();
     ASSERT_TRUE(ClickItem(form, IDC_ADD_OK));
     EXPECT_TRUE(WaitUntilGone(form));
+    ExpectEnabledSoon(PaneOf(LOOP).modify, true, "loop Modify", clicked);
     const Sample loopEntry = Added("loop", kick, "2", "Kick sec", "Techno");
     ExpectRows(LOOP, {RowText(loopEntry)}, "after adding to the empty loop pane");
     EXPECT_EQ(ListRows(PaneOf(LOOP).list)[0].substr(0, 4), "<n\xB0>");
-    ExpectEnabledSoon(PaneOf(LOOP).modify, true, "loop Modify");
     EXPECT_TRUE(IsEnabled(PaneOf(LOOP).remove));
     EXPECT_TRUE(IsEnabled(PaneOf(LOOP).list));
 
@@ -206,15 +211,16 @@ TEST_F(Editing, AddToAnEmptyPaneAndToAPaneOf499)
     ASSERT_TRUE(WriteFileBytes(JoinPath(folder, "snare.pxd"), "PXD"));
     form = OpenAddForm(BASS, JoinPath(folder, "snare"));
     ASSERT_NE(form, nullptr);
-    TypeAddTexts(form, "Snare", "", "13");
+    TypeAddTexts(form, "Snare \"sharp\"", "", "13");
     ASSERT_TRUE(IsEnabled(PaneOf(BASS).add));
+    clicked = std::chrono::steady_clock::now();
     ASSERT_TRUE(ClickItem(form, IDC_ADD_OK));
+    ExpectEnabledSoon(PaneOf(BASS).add, false, "bass Add (500 entries)", clicked);
     EXPECT_TRUE(WaitUntilGone(form));
-    const Sample bassEntry = Added("bass", JoinPath(folder, "snare.pxd"), "13", "Snare", "");
+    const Sample bassEntry = Added("bass", JoinPath(folder, "snare.pxd"), "13", "Snare sharp", "");
     std::vector<Sample> bassAfter = bass;
     bassAfter.push_back(bassEntry);
     ExpectRows(BASS, Rows(bassAfter), "after the 500th bass entry");
-    ExpectEnabledSoon(PaneOf(BASS).add, false, "bass Add (500 entries)");
 
     Quit();
     ExpectListFile("pxddance", Join({{loopEntry}, bassAfter}));
@@ -352,7 +358,7 @@ TEST_F(Editing, ModifyWritesTheFourFieldsBackInPlace)
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "jamais"));
     PostCloseBox(form);
     EXPECT_TRUE(WaitUntilGone(form));
-    ExpectRows(DRUM, Rows(after), "after Annuler and the close box");
+    ExpectRows(DRUM, Rows(after), "after Annuler and the close box", 1);
 
     Quit();
     ExpectListFile("pxddance", after);
@@ -413,9 +419,10 @@ TEST_F(Editing, DeleteAsksThenRemovesOrKeeps)
 
     /* The only entry of a pane: the pane empties and locks. */
     ASSERT_TRUE(AskDelete(VOICE, 0, &question));
+    const auto answered = std::chrono::steady_clock::now();
     ASSERT_TRUE(AnswerMessageBox(question, IDYES));
+    ExpectEnabledSoon(PaneOf(VOICE).modify, false, "voice Modify", answered);
     ExpectRows(VOICE, {}, "after deleting the only voice entry");
-    ExpectEnabledSoon(PaneOf(VOICE).modify, false, "voice Modify");
     EXPECT_FALSE(IsEnabled(PaneOf(VOICE).remove));
     EXPECT_FALSE(IsEnabled(PaneOf(VOICE).list));
     EXPECT_TRUE(IsEnabled(PaneOf(VOICE).add));
