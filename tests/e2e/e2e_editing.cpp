@@ -431,6 +431,27 @@ TEST_F(Editing, DeleteAsksThenRemovesOrKeeps)
     ExpectListFile("pxddance", left);
 }
 
+/* A pane with entries but no selected row (the list box can be left so):
+   Modify and Delete read and change nothing. */
+TEST_F(Editing, WithoutASelectedRowModifyAndDeleteDoNothing)
+{
+    const std::vector<Sample> dance = MakeSamples("bass", 2, "dance");
+    ASSERT_TRUE(StartWith(dance));
+    ASSERT_TRUE(SelectRow(PaneOf(BASS).list, LB_ERR));
+    ASSERT_EQ(ListSelection(PaneOf(BASS).list), LB_ERR);
+    Click(PaneOf(BASS).modify);
+    Click(PaneOf(BASS).remove);
+    ASSERT_TRUE(Sync(Main()));
+    Pause(300);
+    EXPECT_TRUE(DialogsWithControl(Pid(), IDC_MODIFY_PATH).empty()) << "a Modify form opened";
+    MessageBoxSeen box;
+    EXPECT_FALSE(FindMessageBox(Pid(), &box)) << "a question: " << Visible(box.text);
+    ExpectRows(BASS, RowsOf(dance, "bass"), "after Modify and Delete without a row", LB_ERR);
+
+    Quit();
+    ExpectListFile("pxddance", dance);
+}
+
 /* ---- One form at a time ------------------------------------------------- */
 
 TEST_F(Editing, SystemDialogClosesAnOpenAddOrModifyForm)
