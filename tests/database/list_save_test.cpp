@@ -250,3 +250,25 @@ TEST_F(ListSaving, ABackupHeldOpenKeepsThePreviousBackup)
     EXPECT_EQ(ReadBytes(folder.File("pxdrave.bak")), BASS);
 }
 #endif
+
+#ifdef PELMORA_DEMO_DIR
+TEST_F(ListSaving, TheDemoListsLoadAndComeBackByteForByte)
+{
+    const char *names[] = {"pxddance", "pxdrave", "pxdhiphp"};
+    std::string original[3];
+    for (int index = 0; index < 3; ++index) {
+        original[index] = ReadBytes(std::string(PELMORA_DEMO_DIR) + "/" + names[index]);
+        WriteBytes(folder.File(names[index]), original[index]);
+    }
+    std::unique_ptr<AppState> state = Load();
+    EXPECT_TRUE(g_reported.empty());
+    for (int index = 0; index < 3; ++index) {
+        for (int category = 1; category <= CATEGORY_COUNT; ++category)
+            EXPECT_GT(state->styles[index].lists[category - 1].count, 2) << names[index] << " " << category;
+    }
+    EXPECT_STREQ(state->styles[0].lists[0].slots[0].path, "C:\\Ejay\\Dance\\Loops\\boucle01.pxd");
+    ASSERT_EQ(SaveSampleLists(state.get(), nullptr), 1);
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(ReadBytes(folder.File(names[index])), original[index]) << names[index];
+}
+#endif
