@@ -1,0 +1,166 @@
+/*
+ * Edits in memory; ZEF_WriteFile makes them lasting. Adding is the only way
+ * a record becomes opened without a file, which is how a caller builds a
+ * document from a cleared record.
+ */
+#include <string.h>
+
+#include "zef_internal.h"
+
+/* The checks shared by the operations on an existing name: the name, then
+   the record. 0 when the operation may go on. */
+static int edit_refusal(const char *name, const ZEFINFO *info)
+{
+    if (!zef_is_name(name))
+        return ZEF_FAIL;
+    if (!info || !info->opened)
+        return ZEF_NOINFO;
+    return 0;
+}
+
+static ZEFCLASS *first_free_class(ZEFINFO *info)
+{
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+        if (!info->classes[i].used)
+            return &info->classes[i];
+    }
+    return NULL;
+}
+
+static int first_free_member(const ZEFCLASS *cls)
+{
+    for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
+        if (!cls->members[m].used)
+            return m;
+    }
+    return -1;
+}
+
+int ZEF_AddClass(char *name, ZEFINFO *info)
+{
+    if (!zef_is_name(name))
+        return ZEF_FAIL;
+    if (!info)
+        return ZEF_NOINFO;
+    ZEFCLASS *cls = first_free_class(info);
+    if (!cls)
+        return ZEF_FAIL;
+    info->opened = 1;
+    /* A slot freed by ZEF_DelClass still holds the old members: a new class
+       starts empty. */
+    memset(cls, 0, sizeof *cls);
+    zef_store_text(cls->name, name, strlen(name));
+    cls->used = 1;
+    info->classCount++;
+    return ZEF_OK;
+}
+
+int ZEF_AddMember(char *className, char *member, char *value, ZEFINFO *info)
+{
+    if (!zef_is_name(className) || !zef_is_name(member) || !zef_text_fits(value))
+        return ZEF_FAIL;
+    if (!info)
+        return ZEF_NOINFO;
+    /* On a record not opened the test answers ZEF_NOINFO and lets the call
+       through; it then finds no class. */
+    if (ZEF_ExistClass(className, info) == 0)
+        return ZEF_FAIL;
+    info->opened = 1;
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+        ZEFCLASS *cls = &info->classes[i];
+        if (!cls->used || !zef_names_match(className, cls->name))
+            continue;
+        int slot = first_free_member(cls);
+        if (slot < 0)
+            continue; /* full: the next class of that name may have room */
+        zef_store_text(cls->members[slot].name, member, strlen(member));
+        zef_store_text(cls->inits[slot].text, value, strlen(value));
+        cls->members[slot].used = 1;
+        cls->inits[slot].used = 1;
+        cls->memberCount++;
+        info->memberTotal++;
+        info->initTotal++;
+        return ZEF_OK;
+    }
+    return ZEF_FAIL;
+}
+
+int ZEF_DelClass(char *name, ZEFINFO *info)
+{
+    int refusal = edit_refusal(name, info);
+    if (refusal)
+        return refusal;
+    ZEFCLASS *cls = zef_find_class(info, name);
+    if (!cls)
+        return ZEF_FAIL;
+    cls->used = 0;
+    info->classCount--;
+    /* Its members leave the document with it, so the totals keep counting
+       what the document holds. */
+    info->memberTotal -= cls->memberCount;
+    info->initTotal -= cls->memberCount;
+    return ZEF_OK;
+}
+
+int ZEF_DelMember(char *name, ZEFINFO *info)
+{
+    int refusal = edit_refusal(name, info);
+    if (refusal)
+        return refusal;
+    int slot;
+    ZEFCLASS *cls = zef_find_member(info, name, 0, &slot);
+    if (!cls)
+        return ZEF_FAIL;
+    cls->members[slot].used = 0;
+    cls->inits[slot].used = 0;
+    cls->memberCount--;
+    info->memberTotal--;
+    info->initTotal--;
+    return ZEF_OK;
+}
+
+/* The renames and ZEF_SetInit accept an empty new text; a null or too long
+   one is refused before anything is searched. */
+int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
+{
+    if (!zef_is_name(name) || !zef_text_fits(newName))
+        return ZEF_FAIL;
+    int refusal = edit_refusal(name, info);
+    if (refusal)
+        return refusal;
+    int slot;
+    ZEFCLASS *cls = zef_find_member(info, name, 0, &slot);
+    if (!cls)
+        return ZEF_FAIL;
+    zef_store_text(cls->members[slot].name, newName, strlen(newName));
+    return ZEF_OK;
+}
+
+int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
+{
+    if (!zef_is_name(name) || !zef_text_fits(newName))
+        return ZEF_FAIL;
+    int refusal = edit_refusal(name, info);
+    if (refusal)
+        return refusal;
+    ZEFCLASS *cls = zef_find_class(info, name);
+    if (!cls)
+        return ZEF_FAIL;
+    zef_store_text(cls->name, newName, strlen(newName));
+    return ZEF_OK;
+}
+
+int ZEF_SetInit(char *member, char *value, ZEFINFO *info)
+{
+    if (!zef_is_name(member) || !zef_text_fits(value))
+        return ZEF_FAIL;
+    int refusal = edit_refusal(member, info);
+    if (refusal)
+        return refusal;
+    int slot;
+    ZEFCLASS *cls = zef_find_member(info, member, 0, &slot);
+    if (!cls)
+        return ZEF_FAIL;
+    zef_store_text(cls->inits[slot].text, value, strlen(value));
+    return ZEF_OK;
+}

@@ -1,0 +1,109 @@
+/*
+ * Lookups. Member names are keys of the whole document: every search runs
+ * over all classes in use, in slot order, and the first match is the one
+ * meant. Nothing here changes the record.
+ */
+#include <string.h>
+
+#include "zef_internal.h"
+
+ZEFCLASS *zef_find_class(ZEFINFO *info, const char *name)
+{
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+        ZEFCLASS *cls = &info->classes[i];
+        if (cls->used && zef_names_match(name, cls->name))
+            return cls;
+    }
+    return NULL;
+}
+
+ZEFCLASS *zef_find_member(ZEFINFO *info, const char *name, int needInit, int *slot)
+{
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+        ZEFCLASS *cls = &info->classes[i];
+        if (!cls->used)
+            continue;
+        for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
+            if (cls->members[m].used && (!needInit || cls->inits[m].used)
+                && zef_names_match(name, cls->members[m].name)) {
+                *slot = m;
+                return cls;
+            }
+        }
+    }
+    return NULL;
+}
+
+static int find_init(ZEFINFO *info, const char *text)
+{
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+        const ZEFCLASS *cls = &info->classes[i];
+        if (!cls->used)
+            continue;
+        for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
+            if (cls->inits[m].used && zef_names_match(text, cls->inits[m].text))
+                return 1;
+        }
+    }
+    return 0;
+}
+
+/* The argument checks of the existence tests: 0 when the search may run. */
+static int existence_refusal(const char *name, const ZEFINFO *info)
+{
+    if (!zef_is_name(name))
+        return ZEF_FAIL;
+    if (!info || !info->opened)
+        return ZEF_NOINFO;
+    return 0;
+}
+
+int ZEF_ExistClass(char *name, ZEFINFO *info)
+{
+    int refusal = existence_refusal(name, info);
+    if (refusal)
+        return refusal;
+    return zef_find_class(info, name) != NULL;
+}
+
+int ZEF_ExistMember(char *name, ZEFINFO *info)
+{
+    int refusal = existence_refusal(name, info);
+    if (refusal)
+        return refusal;
+    int slot;
+    return zef_find_member(info, name, 0, &slot) != NULL;
+}
+
+int ZEF_ExistInit(char *text, ZEFINFO *info)
+{
+    int refusal = existence_refusal(text, info);
+    if (refusal)
+        return refusal;
+    return find_init(info, text);
+}
+
+/* out must hold a NUL-terminated text on entry and room for ZEF_TEXT_SIZE
+   characters; it receives the value, terminated. */
+int ZEF_GetInit(char *member, char *out, ZEFINFO *info)
+{
+    if (!zef_is_name(member))
+        return ZEF_FAIL;
+    if (!info)
+        return ZEF_NOINFO;
+    if (!out)
+        return ZEF_FAIL;
+    if (!info->opened)
+        return ZEF_NOINFO;
+    if (ZEF_ExistMember(member, info) != 1)
+        return ZEF_FAIL;
+    /* The earlier text is cleared, reading no further than the buffer's size. */
+    const char *end = memchr(out, '\0', ZEF_TEXT_SIZE);
+    memset(out, 0, end ? (size_t)(end - out) : ZEF_TEXT_SIZE);
+    int slot;
+    ZEFCLASS *cls = zef_find_member(info, member, 1, &slot);
+    if (!cls)
+        return ZEF_FAIL;
+    zef_store_text(out, cls->inits[slot].text, strlen(cls->inits[slot].text));
+    return ZEF_OK;
+}

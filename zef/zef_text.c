@@ -1,0 +1,45 @@
+/*
+ * Texts of the ZEF record: bounded storing and the ASCII-only name match on
+ * which every lookup rests.
+ */
+#include <string.h>
+
+#include "zef_internal.h"
+
+int ZEF_getMAJ(char c)
+{
+    /* Only the 26 ASCII letters: accented letters of the ANSI code page keep
+       their case, so "é" and "É" are different names. */
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 'A';
+    return (signed char)c;
+}
+
+int zef_text_fits(const char *text)
+{
+    /* Reads at most one character past the limit, never the whole text. */
+    return text != NULL && memchr(text, '\0', ZEF_TEXT_SIZE) != NULL;
+}
+
+int zef_is_name(const char *text)
+{
+    return zef_text_fits(text) && text[0] != '\0';
+}
+
+void zef_store_text(char field[ZEF_TEXT_SIZE], const char *text, size_t length)
+{
+    if (length > ZEF_TEXT_MAX)
+        length = ZEF_TEXT_MAX;
+    memset(field, 0, ZEF_TEXT_SIZE);
+    memcpy(field, text, length);
+}
+
+int zef_names_match(const char *wanted, const char *stored)
+{
+    size_t i = 0;
+    for (; wanted[i] != '\0'; i++) {
+        if (ZEF_getMAJ(wanted[i]) != ZEF_getMAJ(stored[i]))
+            return 0; /* also stops at the end of a shorter stored text */
+    }
+    return stored[i] == '\0';
+}
