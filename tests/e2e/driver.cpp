@@ -322,14 +322,34 @@ std::vector<std::string> ListRows(HWND listBox)
     return rows;
 }
 
+int ListCount(HWND listBox)
+{
+    return static_cast<int>(SendOr(listBox, LB_GETCOUNT, 0, 0, LB_ERR));
+}
+
 int ListSelection(HWND listBox)
 {
     return static_cast<int>(SendOr(listBox, LB_GETCURSEL, 0, 0, LB_ERR));
 }
 
+int ListItemHeight(HWND listBox)
+{
+    return static_cast<int>(SendOr(listBox, LB_GETITEMHEIGHT, 0, 0, LB_ERR));
+}
+
 bool IsEnabled(HWND window)
 {
     return IsWindowEnabled(window) != FALSE;
+}
+
+LONG StyleOf(HWND window)
+{
+    return GetWindowLongW(window, GWL_STYLE);
+}
+
+LONG ExtendedStyleOf(HWND window)
+{
+    return GetWindowLongW(window, GWL_EXSTYLE);
 }
 
 bool IsChecked(HWND dialog, int id)

@@ -77,8 +77,12 @@ HWND WaitForDialogWithControl(DWORD pid, int controlId, int timeoutMs = kWindowT
 std::string TextOf(HWND window);
 std::string ItemText(HWND dialog, int id);
 std::vector<std::string> ListRows(HWND listBox);
+int ListCount(HWND listBox); /* LB_ERR (-1) when it cannot be read */
 int ListSelection(HWND listBox); /* LB_ERR (-1) when none */
+int ListItemHeight(HWND listBox);
 bool IsEnabled(HWND window);
+LONG StyleOf(HWND window);
+LONG ExtendedStyleOf(HWND window);
 bool IsChecked(HWND dialog, int id);
 /* The window's rectangle in the client coordinates of another window
    (its parent, usually). */
