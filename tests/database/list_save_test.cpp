@@ -166,17 +166,18 @@ TEST_F(ListSaving, AListThatCannotBeReplacedIsReportedAndTheOthersWritten)
 {
     WriteLists(LOOP_A, BASS, RAP);
     std::unique_ptr<AppState> state = Load();
-    state->styles[0].lists[0].count = 0;
-    std::memset(&state->styles[0].lists[0].slots[0], 0, sizeof(SampleRecord));
-    /* A folder where the Rave list should be: it cannot be replaced. */
-    std::remove(folder.File("pxdrave").c_str());
-    ASSERT_TRUE(MakeFolder(folder.File("pxdrave").c_str()));
+    RemoveSample(&state->styles[0].lists[0], 0);
+    RemoveSample(&state->styles[1].lists[1], 0);
+    /* A folder where the Hiphop list should be: it cannot be replaced. The
+       last list, so that no later save can take the temporary file away. */
+    std::remove(folder.File("pxdhiphp").c_str());
+    ASSERT_TRUE(MakeFolder(folder.File("pxdhiphp").c_str()));
     ListSaveReport report;
     EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
     ASSERT_EQ(report.failedCount, 1);
-    EXPECT_EQ(std::string(report.failedPaths[0]), folder.File("pxdrave"));
-    EXPECT_EQ(ReadBytes(folder.File("pxddance")), ""); /* the others are written */
-    EXPECT_EQ(ReadBytes(folder.File("pxdhiphp")), RAP);
+    EXPECT_EQ(std::string(report.failedPaths[0]), folder.File("pxdhiphp"));
+    EXPECT_EQ(ReadBytes(folder.File("pxddance")), "");
+    EXPECT_EQ(ReadBytes(folder.File("pxdrave")), "");
     EXPECT_FALSE(FileExists(folder.File("pxd.tmp")));
 }
 
