@@ -198,7 +198,7 @@ struct ControlRow {
     DWORD style;
 };
 
-struct DialogSpec {
+struct DialogLayout {
     WORD id;
     const char* caption;
     short cx, cy;
@@ -214,7 +214,7 @@ const DWORD kChild = WS_CHILD | WS_VISIBLE;
 const DWORD kFlatButton = kChild | BS_PUSHBUTTON | BS_FLAT | WS_TABSTOP;
 const DWORD kFormEdit = kChild | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_WANTRETURN;
 
-const DialogSpec kAddForm = {
+const DialogLayout kAddForm = {
     IDD_ADDSAMPLE, "Ajouter un Sample Ejay", 125, 145, 8, "MS Sans Serif", kFormStyle,
     {
         {kButton, IDC_ADD_GROUP, "Paramètres:", 5, 5, 115, 120, kChild | BS_GROUPBOX},
@@ -228,7 +228,7 @@ const DialogSpec kAddForm = {
         {kEdit, IDC_ADD_DURATION, "", 55, 80, 14, 12, kFormEdit | ES_NUMBER},
     }};
 
-const DialogSpec kModifyForm = {
+const DialogLayout kModifyForm = {
     IDD_MODIFYSAMPLE, "Modifier un Sample Ejay", 125, 155, 8, "MS Sans Serif", kFormStyle,
     {
         {kButton, IDC_MODIFY_GROUP, "Paramètres:", 5, 5, 115, 125, kChild | BS_GROUPBOX},
@@ -246,7 +246,7 @@ const DialogSpec kModifyForm = {
 
 // Pop-up without the child bit: at first run it has no owner and must still
 // be a top-level window.
-const DialogSpec kSystemDialog = {
+const DialogLayout kSystemDialog = {
     IDD_SYSTEM, "Pelmora Version 2.20", 196, 135, 8, "MS sans serif", kFormStyle,
     {
         {kButton, IDC_SYSTEM_STATIC, "Informations: ", 3, 3, 186, 56, kChild | BS_GROUPBOX | WS_TABSTOP},
@@ -306,47 +306,47 @@ WORD ClassAtom(WORD ordinal, const std::wstring& name) {
     return 0;
 }
 
-void ExpectTemplateMatches(const DialogSpec& spec) {
-    HRSRC found = FindResourceA(Instance(), MAKEINTRESOURCEA(spec.id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-    ASSERT_NE(found, nullptr) << "dialog " << spec.id;
+void ExpectTemplateMatches(const DialogLayout& form) {
+    HRSRC found = FindResourceA(Instance(), MAKEINTRESOURCEA(form.id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    ASSERT_NE(found, nullptr) << "dialog " << form.id;
     const BYTE* bytes = static_cast<const BYTE*>(LockResource(LoadResource(Instance(), found)));
     ASSERT_NE(bytes, nullptr);
     TemplateReader t(bytes);
     DWORD style = t.Dword();
-    ASSERT_NE(style & 0xFFFF0000u, 0xFFFF0000u) << "dialog " << spec.id << ": expected DLGTEMPLATE, not DLGTEMPLATEEX";
-    EXPECT_EQ(style, spec.style) << "dialog " << spec.id;
-    EXPECT_EQ(t.Dword(), 0u) << "dialog " << spec.id << ": extended style";
+    ASSERT_NE(style & 0xFFFF0000u, 0xFFFF0000u) << "dialog " << form.id << ": expected DLGTEMPLATE, not DLGTEMPLATEEX";
+    EXPECT_EQ(style, form.style) << "dialog " << form.id;
+    EXPECT_EQ(t.Dword(), 0u) << "dialog " << form.id << ": extended style";
     WORD count = t.Word();
-    ASSERT_EQ(count, spec.controls.size()) << "dialog " << spec.id;
+    ASSERT_EQ(count, form.controls.size()) << "dialog " << form.id;
     t.Short();
     t.Short();
-    EXPECT_EQ(t.Short(), spec.cx) << "dialog " << spec.id;
-    EXPECT_EQ(t.Short(), spec.cy) << "dialog " << spec.id;
+    EXPECT_EQ(t.Short(), form.cx) << "dialog " << form.id;
+    EXPECT_EQ(t.Short(), form.cy) << "dialog " << form.id;
     std::wstring name;
-    EXPECT_EQ(t.NameOrOrdinal(&name), 0) << "dialog " << spec.id << ": menu";
-    EXPECT_TRUE(name.empty()) << "dialog " << spec.id << ": menu";
-    EXPECT_EQ(t.NameOrOrdinal(&name), 0) << "dialog " << spec.id << ": class";
-    EXPECT_TRUE(name.empty()) << "dialog " << spec.id << ": class";
-    EXPECT_EQ(t.String(), Wide(spec.caption)) << "dialog " << spec.id;
-    EXPECT_EQ(t.Word(), spec.pointSize) << "dialog " << spec.id;
-    EXPECT_EQ(t.String(), Wide(spec.face)) << "dialog " << spec.id;
+    EXPECT_EQ(t.NameOrOrdinal(&name), 0) << "dialog " << form.id << ": menu";
+    EXPECT_TRUE(name.empty()) << "dialog " << form.id << ": menu";
+    EXPECT_EQ(t.NameOrOrdinal(&name), 0) << "dialog " << form.id << ": class";
+    EXPECT_TRUE(name.empty()) << "dialog " << form.id << ": class";
+    EXPECT_EQ(t.String(), Wide(form.caption)) << "dialog " << form.id;
+    EXPECT_EQ(t.Word(), form.pointSize) << "dialog " << form.id;
+    EXPECT_EQ(t.String(), Wide(form.face)) << "dialog " << form.id;
 
-    for (size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlRow& c = spec.controls[i];
+    for (size_t i = 0; i < form.controls.size(); ++i) {
+        const ControlRow& c = form.controls[i];
         const int row = static_cast<int>(i) + 1;
         t.AlignToDword();
-        EXPECT_EQ(t.Dword(), c.style) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(t.Dword(), 0u) << "dialog " << spec.id << " control " << row << ": extended style";
-        EXPECT_EQ(t.Short(), c.x) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(t.Short(), c.y) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(t.Short(), c.cx) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(t.Short(), c.cy) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(t.Word(), c.id) << "dialog " << spec.id << " control " << row;
+        EXPECT_EQ(t.Dword(), c.style) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(t.Dword(), 0u) << "dialog " << form.id << " control " << row << ": extended style";
+        EXPECT_EQ(t.Short(), c.x) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(t.Short(), c.y) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(t.Short(), c.cx) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(t.Short(), c.cy) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(t.Word(), c.id) << "dialog " << form.id << " control " << row;
         WORD ordinal = t.NameOrOrdinal(&name);
-        EXPECT_EQ(ClassAtom(ordinal, name), c.kind) << "dialog " << spec.id << " control " << row;
+        EXPECT_EQ(ClassAtom(ordinal, name), c.kind) << "dialog " << form.id << " control " << row;
         std::wstring text;
-        EXPECT_EQ(t.NameOrOrdinal(&text), 0) << "dialog " << spec.id << " control " << row;
-        EXPECT_EQ(text, Wide(c.text)) << "dialog " << spec.id << " control " << row;
+        EXPECT_EQ(t.NameOrOrdinal(&text), 0) << "dialog " << form.id << " control " << row;
+        EXPECT_EQ(text, Wide(c.text)) << "dialog " << form.id << " control " << row;
         t.Skip(t.Word());
     }
 }
@@ -365,20 +365,20 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-void ExpectDialogCreates(const DialogSpec& spec) {
-    HWND dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(spec.id), nullptr, PlainDialogProc, 0);
-    ASSERT_NE(dialog, nullptr) << "dialog " << spec.id;
+void ExpectDialogCreates(const DialogLayout& form) {
+    HWND dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(form.id), nullptr, PlainDialogProc, 0);
+    ASSERT_NE(dialog, nullptr) << "dialog " << form.id;
     wchar_t caption[128] = {};
     GetWindowTextW(dialog, caption, 128);
-    EXPECT_EQ(std::wstring(caption), Wide(spec.caption)) << "dialog " << spec.id;
-    EXPECT_TRUE(IsWindowVisible(dialog)) << "dialog " << spec.id;
-    EXPECT_EQ(GetAncestor(dialog, GA_ROOT), dialog) << "dialog " << spec.id << ": not top-level";
-    EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD, 0) << "dialog " << spec.id;
+    EXPECT_EQ(std::wstring(caption), Wide(form.caption)) << "dialog " << form.id;
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "dialog " << form.id;
+    EXPECT_EQ(GetAncestor(dialog, GA_ROOT), dialog) << "dialog " << form.id << ": not top-level";
+    EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & WS_CHILD, 0) << "dialog " << form.id;
 
-    for (size_t i = 0; i < spec.controls.size(); ++i) {
-        const ControlRow& c = spec.controls[i];
+    for (size_t i = 0; i < form.controls.size(); ++i) {
+        const ControlRow& c = form.controls[i];
         HWND control = GetDlgItem(dialog, c.id);
-        EXPECT_NE(control, nullptr) << "dialog " << spec.id << " control " << i + 1;
+        EXPECT_NE(control, nullptr) << "dialog " << form.id << " control " << i + 1;
     }
 
     // Centred on the work area (DS_CENTER, no owner).
@@ -387,8 +387,8 @@ void ExpectDialogCreates(const DialogSpec& spec) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const long dx = (window.left + window.right) / 2 - (work.left + work.right) / 2;
     const long dy = (window.top + window.bottom) / 2 - (work.top + work.bottom) / 2;
-    EXPECT_LE(std::abs(dx), 2) << "dialog " << spec.id << " not centred horizontally";
-    EXPECT_LE(std::abs(dy), 2) << "dialog " << spec.id << " not centred vertically";
+    EXPECT_LE(std::abs(dx), 2) << "dialog " << form.id << " not centred horizontally";
+    EXPECT_LE(std::abs(dy), 2) << "dialog " << form.id << " not centred vertically";
     DestroyWindow(dialog);
 }
 
