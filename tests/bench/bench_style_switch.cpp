@@ -1,0 +1,114 @@
+/*
+ * Time of one style switch when every category of every style is full
+ * (9 x 500 = 4,500 rows per style): ShowCategoryLists on nine list boxes
+ * laid out like the main window's, including the repaint that follows.
+ */
+#include <windows.h>
+
+#include <cstdio>
+
+#include "app/app.h"
+
+/* The only global the list filling reads. */
+HWND g_hCategoryList[CATEGORY_COUNT];
+
+namespace {
+
+AppState g_benchState;
+
+const int LIST_Y[CATEGORY_COUNT] = {25, 100, 175, 250, 325, 400, 475, 550, 625};
+const int SWITCHES = 30;
+
+void FillTables(void)
+{
+    char number[16], path[128], name[64];
+    for (int style = STYLE_DANCE; style <= STYLE_HIPHOP; style++) {
+        for (int category = 1; category <= CATEGORY_COUNT; category++) {
+            CategoryList *list = CategoryListOf(&g_benchState, style, category);
+            for (int i = 0; i < MAX_SAMPLES_PER_CATEGORY; i++) {
+                std::snprintf(number, sizeof number, "%d", i + 1);
+                std::snprintf(path, sizeof path, "C:\\Ejay\\Samples\\Style%d\\%s\\SAMPLE%03d.PXD",
+                              style, CATEGORY_KEYWORDS[category - 1], i);
+                std::snprintf(name, sizeof name, "%s %d", CATEGORY_KEYWORDS[category - 1], i);
+                SampleFields fields = {number, path, "", CATEGORY_KEYWORDS[category - 1], "4",
+                                       name, "part two"};
+                AppendSample(list, fields, category);
+            }
+        }
+    }
+}
+
+HWND CreateBenchWindow(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    windowClass.lpszClassName = "PELMOBENCH";
+    RegisterClassExA(&windowClass);
+    HWND window = CreateWindowExA(0, "PELMOBENCH", "bench_style_switch",
+                                  WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
+                                  MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, NULL, NULL, instance, NULL);
+    for (int k = 0; k < CATEGORY_COUNT; k++) {
+        g_hCategoryList[k] = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                                             WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, LIST_Y[k],
+                                             350, 75, window, NULL, instance, NULL);
+        SendMessageA(g_hCategoryList[k], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    }
+    return window;
+}
+
+/* Lets the boxes repaint, as they would before the user sees the switch. */
+void PumpMessages(HWND window)
+{
+    UpdateWindow(window);
+    for (int k = 0; k < CATEGORY_COUNT; k++) {
+        UpdateWindow(g_hCategoryList[k]);
+    }
+    MSG message;
+    while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
+{
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+} // namespace
+
+int main(void)
+{
+    FillTables();
+    HWND window = CreateBenchWindow(GetModuleHandleA(NULL));
+    PumpMessages(window);
+    ShowCategoryLists(&g_benchState, STYLE_DANCE, ALL_CATEGORIES); /* warm-up */
+    PumpMessages(window);
+
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    double slowest = 0.0;
+    double total = 0.0;
+    for (int i = 0; i < SWITCHES; i++) {
+        int style = STYLE_DANCE + (i + 1) % STYLE_COUNT;
+        QueryPerformanceCounter(&start);
+        ShowCategoryLists(&g_benchState, style, ALL_CATEGORIES);
+        PumpMessages(window);
+        QueryPerformanceCounter(&end);
+        double seconds = Seconds(start, end, frequency);
+        total += seconds;
+        if (seconds > slowest) {
+            slowest = seconds;
+        }
+    }
+    long rows = SendMessageA(g_hCategoryList[CATEGORY_COUNT - 1], LB_GETCOUNT, 0, 0) * CATEGORY_COUNT;
+    std::printf("bench_style_switch: %d switches, %ld rows per style\n", SWITCHES, rows);
+    std::printf("  mean %.2f ms per switch, slowest %.2f ms\n", 1000.0 * total / SWITCHES,
+                1000.0 * slowest);
+    DestroyWindow(window);
+    return 0;
+}
