@@ -32,7 +32,7 @@ inline int FieldLength(const char *field, std::size_t size)
 #define FIELD_TEXT(field) FieldLength(field, sizeof(field)), field
 
 /* Passes a text to the bound reporter (or to stderr when none is bound). */
-void ReportDatabaseMessage(const char *message);
+void SendDatabaseMessage(const char *message);
 
 /* The category (1..9) whose keyword equals text exactly, else 0. */
 int CategoryOfKeyword(const char *text);

@@ -22,7 +22,7 @@ void SetDatabaseReporter(DatabaseReporter reporter)
     s_reporter = reporter;
 }
 
-void ReportDatabaseMessage(const char *message)
+void SendDatabaseMessage(const char *message)
 {
     if (s_reporter != nullptr)
         s_reporter(message);
@@ -113,7 +113,7 @@ static void ReportUnknownCategory(const char *keyword)
 {
     char message[MESSAGE_CAPACITY];
     std::snprintf(message, sizeof message, "La catégorie \"%s\" est inconnue !            ", keyword);
-    ReportDatabaseMessage(message);
+    SendDatabaseMessage(message);
 }
 
 int ReadStyleDatabase(std::FILE *stream, StyleDatabase *db, int style)
@@ -151,14 +151,14 @@ static void ReportPathTooLong(const char *dir, const char *name)
     char message[MESSAGE_CAPACITY];
     std::snprintf(message, sizeof message, "Le chemin \"%s%c%s\" est trop long !            ", dir,
                   PATH_SEPARATOR, name);
-    ReportDatabaseMessage(message);
+    SendDatabaseMessage(message);
 }
 
 static void ReportMissingFile(const char *path)
 {
     char message[MESSAGE_CAPACITY];
     std::snprintf(message, sizeof message, "Le fichier \"%s\" est introuvable !            ", path);
-    ReportDatabaseMessage(message);
+    SendDatabaseMessage(message);
 }
 
 /* One message for all files, after loading: which lists hold records that
@@ -183,7 +183,7 @@ static void ReportCarriedRecords(const AppSettings &settings)
         used += static_cast<std::size_t>(length);
     }
     if (used > 0)
-        ReportDatabaseMessage(message);
+        SendDatabaseMessage(message);
 }
 
 /* Opens and reads one style's list; 0 when loading must stop. */
