@@ -177,7 +177,7 @@ TEST_F(ClosingFailure, ListHeldByAnotherProgramIsNamedAndRetryWritesIt)
     EXPECT_TRUE(box.HasButton(IDCANCEL));
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), kRave) << "the held list changed";
     EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance"))), Visible(kDanceRewritten));
-    SaveScreenshot("closing-list-not-saved");
+    EXPECT_TRUE(SaveScreenshot("closing-list-not-saved"));
 
     hold.Release();
     ASSERT_TRUE(AnswerMessageBox(box, IDRETRY));

@@ -105,7 +105,7 @@ TEST_F(MainWindow, NinePanesStandWhereTheLayoutPutsThemWithTheirTextsAndIdentifi
     /* Rows of pane 0 for the style shown first (Dance), the first selected. */
     EXPECT_EQ(ListRows(view.panes[0].list), RowsOf(MakeSamples("loop", 8, "dance"), "loop"));
     EXPECT_EQ(ListSelection(view.panes[0].list), 0);
-    SaveScreenshot("main-window-layout");
+    EXPECT_TRUE(SaveScreenshot("main-window-layout"));
 
     PostCommand(view.window, IDM_QUIT);
     ExpectExitWithCodeZero();
@@ -190,11 +190,11 @@ TEST_F(MainWindow, StyleSwitchByMenuAndByKeyboardShowsThatStylesRows)
             EXPECT_EQ(ListSelection(view.panes[k].list), expected[k].empty() ? LB_ERR : 0)
                 << "selection of pane " << k;
         if (step.style == 1 && step.command != 0)
-            SaveScreenshot("main-window-rave");
+            EXPECT_TRUE(SaveScreenshot("main-window-rave"));
         if (step.style == 2 && step.command != 0)
-            SaveScreenshot("main-window-hiphop");
+            EXPECT_TRUE(SaveScreenshot("main-window-hiphop"));
     }
-    SaveScreenshot("main-window-dance");
+    EXPECT_TRUE(SaveScreenshot("main-window-dance"));
 
     ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
     ExpectExitWithCodeZero();

@@ -294,6 +294,7 @@ TEST_F(Intro, LastsThreeTicksThenGivesWayToTheMainWindow)
     EXPECT_EQ(TextOf(intro), kCaption);
     EXPECT_EQ(DescribeRect(ScreenRect(intro)), "332,327 360x113") << "centred on 1024 x 768";
     EXPECT_EQ(FindTopLevelWindow(Pid(), kMainClass), nullptr) << "main window beside the intro";
+    EXPECT_TRUE(SaveScreenshot("intro"));
 
     HWND main = WaitForTopLevelWindow(Pid(), kMainClass, 20000);
     auto mainShown = std::chrono::steady_clock::now();

@@ -61,7 +61,7 @@ TEST_F(SystemDialog, OnlyOneAtATimeWhetherOpenedByKeysOrMenu)
     EXPECT_FALSE(IsChecked(first, IDC_SYSTEM_AUTOSAVE)) << "autosave=0";
     EXPECT_TRUE(IsChecked(first, IDC_SYSTEM_BACKUP)) << "backup=1";
     EXPECT_FALSE(IsChecked(first, IDC_SYSTEM_RUNEJAY)) << "runEjay=2";
-    SaveScreenshot("system-dialog");
+    EXPECT_TRUE(SaveScreenshot("system-dialog"));
 
     /* Typed while the dialog has the keyboard: the accelerators act in
        every window of the program. */
@@ -157,7 +157,7 @@ TEST_F(SystemDialog, ChoosingTheEjayProgramFillsItsFolderAndItStartsOnClosing)
     HWND chooser = WaitForFileChooser(Pid());
     ASSERT_NE(chooser, nullptr) << "\"...\" opened no file chooser";
     EXPECT_EQ(TextOf(chooser), "Rechercher l'application...");
-    SaveScreenshot("system-dialog-chooser");
+    EXPECT_TRUE(SaveScreenshot("system-dialog-chooser"));
     ASSERT_TRUE(ChooseFile(chooser, ejay)) << "the chooser did not take " << ejay;
 
     /* The folder with its trailing separator: the list paths built on it

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Takes the screenshots of Pelmora under Wine that the README shows: the
+# end-to-end scenarios save a PNG of the screen at their telling moments
+# (intro, main window of each style, System dialog, file chooser, the Add
+# and Modify forms, the delete question, a failed save) into
+# build/screenshots/ when PELMORA_E2E_SCREENSHOTS names that folder.
+#   ./scripts/screenshots.sh [gtest filter]     (default: the scenarios that take pictures)
+#   PELMORA_BUILD   the cross build tree to use (default build/windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+BUILD=${PELMORA_BUILD:-build/windows}
+FILTER=${1:-'Intro.*:MainWindow.*:SystemDialog.*:ClosingFailure.ListHeld*:Editing.AddToAnEmptyPane*:Editing.ModifyWritesTheFourFields*:Editing.DeleteAsks*'}
+source "$ROOT/scripts/wine-env.sh"
+
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build "$BUILD" --target e2e_tests -j 2 >/dev/null
+pelmora_wine_prefix
+pelmora_xvfb
+
+SHOTS=$ROOT/build/screenshots
+mkdir -p "$SHOTS"
+export PELMORA_E2E_SCREENSHOTS=$SHOTS
+status=0
+# Output to a file, never a pipe: a Wine process left behind would keep a
+# pipe open.
+(cd "$BUILD/bin" && wine e2e_tests.exe --gtest_filter="$FILTER") >"$SHOTS/e2e.log" 2>&1 || status=$?
+[ -n "${PELMORA_XVFB_PID:-}" ] && kill "$PELMORA_XVFB_PID" 2>/dev/null
+grep -E '^\[ +(PASSED|FAILED) +\]' "$SHOTS/e2e.log" || tail -20 "$SHOTS/e2e.log"
+echo "Screenshots in $SHOTS:"
+ls -1 "$SHOTS"/*.png 2>/dev/null || echo "  (none)"
+exit $status
