@@ -210,6 +210,19 @@ TEST_F(ListSaving, AMissingFolderFailsEveryListAndSaysWhich)
     EXPECT_EQ(SaveSampleLists(nullptr, &report), 0);
 }
 
+TEST_F(ListSaving, APathThatDoesNotFitIsNotWrittenAndIsNamedCut)
+{
+    std::string longFolder = folder.File(std::string(240, 'd'));
+    std::unique_ptr<AppState> state = NewState(longFolder, folder.Path());
+    ListSaveReport report;
+    EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
+    ASSERT_EQ(report.failedCount, 3);
+    std::string named = report.failedPaths[0];
+    EXPECT_EQ(named.size(), 255u);
+    EXPECT_EQ(named.substr(0, 20), longFolder.substr(0, 20));
+    EXPECT_EQ(named.substr(252), "...");
+}
+
 #ifdef _WIN32
 /* As a virus scanner or an indexer does: reading and deleting allowed,
    nothing else. */
