@@ -1,7 +1,8 @@
 // The Add and Modify forms and the deletion, run in-process against the
 // real dialog templates, with the main window's part played by this file:
 // it records the panes refilled and the message boxes asked, and answers
-// the questions and the file chooser as a user would.
+// the questions and the file chooser as a user would. What a user sees
+// of the same forms is checked end to end in tests/e2e/e2e_editing.cpp.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -256,30 +257,6 @@ TEST_F(EditingForms, DeletingMovesTheFollowingEntriesUp)
     }
 }
 
-TEST_F(EditingForms, DeletionAsksTheExactQuestion)
-{
-    Put(STYLE_DANCE, BASS, "1", "Kick", "Hard");
-    Put(STYLE_DANCE, BASS, "2", "", "");
-    struct Row {
-        int row;
-        const char *question;
-    } rows[] = {
-        /* 1 */ {0, "Etes-vous s\xFBr de vouloir supprimer le sample \"Kick Hard\" ?"
-                    "                  "},
-        /* 2 */ {1, "Etes-vous s\xFBr de vouloir supprimer le sample \" \" ?"
-                    "                  "},
-    };
-    int number = 0;
-    for (const Row &row : rows) {
-        ++number;
-        g_questions.clear();
-        PressDelete(BASS, row.row, IDNO);
-        ASSERT_EQ(g_questions.size(), 1u) << "row " << number;
-        EXPECT_EQ(g_questions[0].text, row.question) << "row " << number;
-        EXPECT_EQ(g_questions[0].style, (UINT)(MB_YESNO | MB_ICONEXCLAMATION)) << "row " << number;
-    }
-}
-
 TEST_F(EditingForms, AnsweringNoChangesNothingButRefillsThePane)
 {
     PutNumbered(STYLE_DANCE, BASS, 5);
@@ -380,42 +357,6 @@ TEST_F(EditingForms, ModifiedTextsAreCutToTheirFields)
     EXPECT_STREQ(entry.duration, "123456789");
     EXPECT_EQ(std::string(entry.path), std::string(255, 'p'));
     EXPECT_STREQ(entry.number, "1");  // the next field, untouched
-}
-
-TEST_F(EditingForms, CancelledModifyWritesNothing)
-{
-    const char *ways[] = {"Annuler", "close box"};
-    for (int way = 0; way < 2; ++way) {
-        PutNumbered(STYLE_DANCE, DRUM, 1);
-        const auto before = Snapshot(STYLE_DANCE, DRUM);
-        PressModify(DRUM, 0);
-        HWND form = g_hDialog;
-        SetDlgItemTextA(form, IDC_MODIFY_NAME1, "changed");
-        if (way == 0)
-            Click(form, IDC_MODIFY_CANCEL);
-        else
-            SendMessageA(form, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(IsWindow(form)) << ways[way];
-        EXPECT_EQ(g_hDialog, (HWND)NULL) << ways[way];
-        EXPECT_TRUE(Unchanged(*before, STYLE_DANCE, DRUM)) << ways[way];
-        SetUp();
-    }
-}
-
-TEST_F(EditingForms, ModifyAfterAStyleSwitchChangesTheEarlierStyle)
-{
-    PutNumbered(STYLE_DANCE, BASS, 2);
-    PutNumbered(STYLE_HIPHOP, BASS, 2);
-    const auto hiphop = Snapshot(STYLE_HIPHOP, BASS);
-    PressModify(BASS, 1);
-    HWND form = g_hDialog;
-    g_appState.settings.currentStyle = STYLE_HIPHOP;
-    g_selectedCategory = DRUM;  // other panes' commands move these...
-    g_selectedIndex = 0;
-    SetDlgItemTextA(form, IDC_MODIFY_NAME1, "Dance entry");
-    Click(form, IDC_MODIFY_OK);
-    EXPECT_STREQ(List(STYLE_DANCE, BASS).slots[1].nameLine1, "Dance entry");
-    EXPECT_TRUE(Unchanged(*hiphop, STYLE_HIPHOP, BASS));
 }
 
 // The form edits a slot: once its list loses an entry the slot may hold
@@ -542,31 +483,6 @@ TEST_F(EditingForms, CancelledChooserOrFormAddsNothing)
     }
     EXPECT_TRUE(Unchanged(*before, STYLE_DANCE, BASS));
     EXPECT_TRUE(g_refills.empty());
-}
-
-TEST_F(EditingForms, AnotherPanesCancelledChooserLeavesTheOpenFormAlone)
-{
-    const std::string path = TempFolder() + "\\mine.pxd";
-    PressAdd(BASS, path);
-    HWND form = g_hDialog;
-    PressAdd(DRUM, "");
-    ASSERT_TRUE(IsWindow(form));
-    EXPECT_EQ(g_hDialog, form);
-    Click(form, IDC_ADD_OK);
-    EXPECT_EQ(List(STYLE_DANCE, DRUM).count, 0);
-    ASSERT_EQ(List(STYLE_DANCE, BASS).count, 1);
-    EXPECT_STRCASEEQ(List(STYLE_DANCE, BASS).slots[0].path, path.c_str());
-}
-
-TEST_F(EditingForms, AddingGoesToTheStyleShownWhenConfirmed)
-{
-    PressAdd(BASS, TempFolder() + "\\x.pxd");
-    g_appState.settings.currentStyle = STYLE_RAVE;
-    Click(g_hDialog, IDC_ADD_OK);
-    EXPECT_EQ(List(STYLE_DANCE, BASS).count, 0);
-    EXPECT_EQ(List(STYLE_RAVE, BASS).count, 1);
-    ASSERT_EQ(g_refills.size(), 1u);
-    EXPECT_EQ(g_refills[0].style, STYLE_RAVE);
 }
 
 // The style was switched, while the form was open, to one whose list is
