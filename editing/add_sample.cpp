@@ -3,6 +3,10 @@
  * a PXD sample file, then opens this modeless form for the sample's two name
  * lines and its duration. Confirming appends one entry at the end of that
  * category's list of the style shown at that moment.
+ *
+ * The Add and Modify forms are destroyed when they close rather than only
+ * hidden: a hidden form would linger under g_hDialog, and ForgetDialog in
+ * WM_DESTROY keeps g_hDialog from naming a window that is gone.
  */
 #include <cstdio>
 
