@@ -115,6 +115,13 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
            file that cannot be written has a visible owner. */
         RunClosingSequence(hwnd);
         return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_ENDSESSION:
+        /* Windows is logging off: the process ends without WM_DESTROY,
+           so the session's edits are saved now or never. */
+        if (wParam) {
+            RunClosingSequence(hwnd);
+        }
+        return 0;
     case WM_DESTROY:
         RunClosingSequence(hwnd);
         return 0;
