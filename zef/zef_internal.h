@@ -6,7 +6,7 @@
 #ifndef ZEF_INTERNAL_H
 #define ZEF_INTERNAL_H
 
-#include <stddef.h>
+#include <cstddef>
 
 #include "zef.h"
 

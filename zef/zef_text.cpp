@@ -2,7 +2,7 @@
  * Texts of the ZEF record: bounded storing and the ASCII-only name match on
  * which every lookup rests.
  */
-#include <string.h>
+#include <cstring>
 
 #include "zef_internal.h"
 

@@ -3,7 +3,7 @@
  * over all classes in use, in slot order, and the first match is the one
  * meant. Nothing here changes the record.
  */
-#include <string.h>
+#include <cstring>
 
 #include "zef_internal.h"
 
@@ -98,7 +98,7 @@ int ZEF_GetInit(char *member, char *out, ZEFINFO *info)
     if (ZEF_ExistMember(member, info) != 1)
         return ZEF_FAIL;
     /* The earlier text is cleared, reading no further than the buffer's size. */
-    const char *end = memchr(out, '\0', ZEF_TEXT_SIZE);
+    const char *end = static_cast<const char *>(memchr(out, '\0', ZEF_TEXT_SIZE));
     memset(out, 0, end ? (size_t)(end - out) : ZEF_TEXT_SIZE);
     int slot;
     ZEFCLASS *cls = zef_find_member(info, member, 1, &slot);

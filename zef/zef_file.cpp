@@ -3,9 +3,9 @@
  * platforms: the reader applies the text-mode rules itself and the writer
  * ends every line with CR LF, so a file has the same bytes everywhere.
  */
-#include <limits.h>
-#include <stdio.h>
-#include <string.h>
+#include <climits>
+#include <cstdio>
+#include <cstring>
 
 #include "zef_internal.h"
 
@@ -35,7 +35,7 @@ static int fill_buffer(FileSource *source)
 
 static int next_file_byte(void *context)
 {
-    FileSource *source = context;
+    FileSource *source = static_cast<FileSource *>(context);
     if (source->position == source->length && !fill_buffer(source))
         return -1;
     return source->buffer[source->position++];

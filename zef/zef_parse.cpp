@@ -4,7 +4,7 @@
  * by hand on binary input so both platforms read the same bytes the same
  * way: a CR before a LF is dropped, a lone CR is kept, Ctrl-Z ends the input.
  */
-#include <string.h>
+#include <cstring>
 
 #include "zef_internal.h"
 

@@ -3,7 +3,7 @@
  * a record becomes opened without a file, which is how a caller builds a
  * document from a cleared record.
  */
-#include <string.h>
+#include <cstring>
 
 #include "zef_internal.h"
 

@@ -16,7 +16,7 @@ int zef_replace_file(const char *from, const char *to)
 }
 
 #else
-#include <stdio.h>
+#include <cstdio>
 
 int zef_replace_file(const char *from, const char *to)
 {
