@@ -258,5 +258,60 @@ TEST_F(MainWindow, ButtonsAndListsFollowTheEntryCountsOfTheStyleShown)
     ExpectExitWithCodeZero();
 }
 
+/* ---- About box ----------------------------------------------------------- */
+
+std::vector<std::string> SplitLines(const std::string &text)
+{
+    std::vector<std::string> lines(1);
+    for (char c : text) {
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    return lines;
+}
+
+bool StartsWith(const std::string &text, const std::string &start)
+{
+    return text.compare(0, start.size(), start) == 0;
+}
+
+bool EndsWith(const std::string &text, const std::string &end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheFourLinesOfCredits)
+{
+    WriteLists({}, {}, {});
+    WriteSettings(Settings{});
+    ASSERT_TRUE(StartPelmora());
+    MainWindowView view;
+    ASSERT_TRUE(WaitForMainWindow(&view));
+
+    PostCommand(view.window, IDM_ABOUT);
+    MessageBoxSeen about;
+    ASSERT_TRUE(ExpectMessageBox(&about));
+    EXPECT_EQ(about.caption, kCaption);
+    std::vector<std::string> lines = SplitLines(about.text);
+    ASSERT_EQ(lines.size(), 4u) << Visible(about.text);
+    const std::string blanks8(8, ' '), blanks18(18, ' '), blanks23(23, ' ');
+    EXPECT_TRUE(StartsWith(lines[0], blanks8) && !StartsWith(lines[0], blanks8 + " "))
+        << "credit line: " << Visible(lines[0]);
+    EXPECT_TRUE(EndsWith(lines[0], blanks23) && !EndsWith(lines[0], " " + blanks23))
+        << "credit line: " << Visible(lines[0]);
+    EXPECT_NE(lines[0].find("2003"), std::string::npos) << Visible(lines[0]);
+    EXPECT_EQ(lines[1], " Organiseur de samples pour Ejay Spéciale Edition 1.02. ");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_TRUE(StartsWith(lines[3], blanks18 + "E-mail:  ") && lines[3].find('@') != std::string::npos)
+        << "contact line: " << Visible(lines[3]);
+    ASSERT_TRUE(AnswerMessageBox(about, IDOK));
+    EXPECT_TRUE(Sync(view.window));
+
+    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
+    ExpectExitWithCodeZero();
+}
+
 } // namespace
 } // namespace e2e
