@@ -10,7 +10,10 @@ endif()
 
 if(WIN32)
   # Nothing beyond system DLLs and ZEF.dll may be needed at run time.
-  add_link_options(-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic)
+  # -static lets the driver put the static runtime libraries (winpthread
+  # included) where they belong on the link line; import libraries such as
+  # ZEF's and the system DLLs' are archives too, so they still link dynamically.
+  add_link_options(-static)
   add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 endif()
 
