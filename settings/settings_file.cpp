@@ -13,6 +13,7 @@
 
 #include "database/file_ops.h"
 #include "settings/settings.h"
+#include "settings/settings_text.h"
 #include "zef/zef.h"
 
 int settingsReady = 0;
@@ -208,6 +209,27 @@ void ReportSavedPath(const char *path, char *savedPath, std::size_t capacity)
 }
 
 } // namespace
+
+int SettingsTextCanBeKept(const char *text)
+{
+    if (text == nullptr) {
+        return 0;
+    }
+    std::size_t length = std::strlen(text);
+    if (length > ZEF_TEXT_MAX) {
+        return 0;
+    }
+    if (length > 0 && (text[0] == ' ' || text[length - 1] == ' ')) {
+        return 0;
+    }
+    for (std::size_t i = 0; i < length; i++) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < ' ' || c == ';' || (c == '/' && text[i + 1] == '/')) {
+            return 0;
+        }
+    }
+    return 1;
+}
 
 int LoadSettings(AppSettings *settings, const char *path)
 {

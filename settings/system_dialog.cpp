@@ -16,6 +16,7 @@
 #include "database/file_ops.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
+#include "settings/settings_text.h"
 #include "settings/system_dialog.h"
 
 #define FIRST_RUN_EJAY_DIR "C:\\"
@@ -23,6 +24,10 @@
 #define TEXT_EJAY_DIR_TOO_LONG                                                   \
     "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "   \
     "des listes (\"pxddance\") dans un chemin de 255 caractères au plus."
+#define TEXT_NOT_KEPT_FORMAT                                                      \
+    "Le chemin \"%s\" ne pourrait pas être gardé tel quel dans \"Pelmora.ini\" : " \
+    "il ne doit contenir ni \";\", ni \"//\", ni tabulation, ni commencer ou "    \
+    "finir par un blanc."
 
 namespace {
 
@@ -59,6 +64,18 @@ void OnInitDialog(HWND hDlg)
     SetCheck(hDlg, IDC_SYSTEM_RUNEJAY, settings.runEjay == 1);
 }
 
+/* 1 when the settings file can keep path whole; else says so. */
+int CheckPathCanBeKept(HWND hDlg, const char *path)
+{
+    if (SettingsTextCanBeKept(path)) {
+        return 1;
+    }
+    char message[TEXT_BUFFER_SIZE + sizeof TEXT_NOT_KEPT_FORMAT];
+    std::snprintf(message, sizeof message, TEXT_NOT_KEPT_FORMAT, path);
+    MessageBoxA(hDlg, message, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+    return 0;
+}
+
 /* The chosen program is kept at once; its folder, with the trailing
    backslash, becomes the Ejay directory shown. */
 void OnBrowse(HWND hDlg)
@@ -73,7 +90,7 @@ void OnBrowse(HWND hDlg)
     chooser.lpstrDefExt = "exe";
     chooser.lpstrTitle = "Rechercher l'application...";
     chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&chooser)) {
+    if (!GetOpenFileNameA(&chooser) || !CheckPathCanBeKept(hDlg, g_textBuffer)) {
         return;
     }
     AppSettings &settings = g_appState.settings;
@@ -118,6 +135,9 @@ int ReadEjayDirectory(HWND hDlg, AppSettings *settings)
     GetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, typed, sizeof typed);
     if (std::strlen(typed) >= sizeof settings->ejayDir) {
         MessageBoxA(hDlg, TEXT_EJAY_DIR_TOO_LONG, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    if (!CheckPathCanBeKept(hDlg, typed)) {
         return 0;
     }
     std::snprintf(settings->ejayDir, sizeof settings->ejayDir, "%s", typed);

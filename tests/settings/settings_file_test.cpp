@@ -17,6 +17,7 @@
 #endif
 
 #include "settings/settings.h"
+#include "settings/settings_text.h"
 
 namespace fs = std::filesystem;
 
@@ -271,6 +272,45 @@ TEST_F(SettingsFileTest, SavedSettingsLoadBack)
     EXPECT_EQ(-4, loaded.position.left);
     EXPECT_EQ(17, loaded.position.top);
     EXPECT_EQ(0, loaded.currentStyle); /* never kept */
+}
+
+/* ---- Texts the file can keep ------------------------------------------ */
+
+struct KeptText {
+    int row;
+    const char *text;
+    int kept;
+};
+
+const KeptText KEPT_TEXTS[] = {
+    {1, "", 1},
+    {2, "C:\\Ejay", 1},
+    {3, "C:\\Program Files\\Ejay Spéciale\\", 1},
+    {4, "\\\\server\\share\\Ejay", 1},
+    {5, "C:/Ejay/dir", 1},
+    {6, "C:\\Music;Old\\Ejay", 0},
+    {7, "C:\\Ejay\tTabs", 0},
+    {8, " C:\\Ejay", 0},
+    {9, "C:\\Ejay ", 0},
+    {10, "file://C:/Ejay", 0},
+    {11, "C:\\Ejay\nsecond line", 0},
+};
+
+/* Each text the check accepts must come back whole through the file; each
+   it refuses would not. */
+TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
+{
+    for (const KeptText &kept : KEPT_TEXTS) {
+        EXPECT_EQ(kept.kept, SettingsTextCanBeKept(kept.text)) << "row " << kept.row;
+        std::snprintf(settings_.ejayDir, sizeof settings_.ejayDir, "%s", kept.text);
+        ASSERT_EQ(1, SaveSettings(settings_, nullptr, 0)) << "row " << kept.row;
+        AppSettings loaded = {};
+        ASSERT_EQ(1, LoadSettings(&loaded, WindowsCopy().string().c_str())) << "row " << kept.row;
+        EXPECT_EQ(kept.kept == 1, std::string(kept.text) == loaded.ejayDir) << "row " << kept.row;
+    }
+    EXPECT_EQ(0, SettingsTextCanBeKept(nullptr));
+    EXPECT_EQ(0, SettingsTextCanBeKept(std::string(256, 'a').c_str()));
+    EXPECT_EQ(1, SettingsTextCanBeKept(std::string(255, 'a').c_str()));
 }
 
 /* ---- Where the file is kept ------------------------------------------- */
