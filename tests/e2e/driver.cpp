@@ -225,6 +225,20 @@ bool WaitUntilGone(HWND window, int timeoutMs)
     return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
 }
 
+std::string DescribeTopLevelWindows(DWORD pid)
+{
+    std::string description;
+    for (HWND window : TopLevelWindows(pid)) {
+        if (!description.empty())
+            description += ", ";
+        description += ClassOf(window) + " \"" + Visible(TextOf(window)) + "\"";
+        HWND messageText = GetDlgItem(window, kMessageBoxTextId);
+        if (messageText != nullptr)
+            description += " saying \"" + Visible(TextOf(messageText)) + "\"";
+    }
+    return description.empty() ? "no window" : description;
+}
+
 std::vector<HWND> Descendants(HWND parent)
 {
     std::vector<HWND> all;

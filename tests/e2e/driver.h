@@ -58,6 +58,9 @@ std::vector<HWND> TopLevelWindows(DWORD pid, const char *className = nullptr);
 HWND FindTopLevelWindow(DWORD pid, const char *className);
 HWND WaitForTopLevelWindow(DWORD pid, const char *className, int timeoutMs = kWindowTimeoutMs);
 bool WaitUntilGone(HWND window, int timeoutMs = kWindowTimeoutMs);
+/* "class \"text\"" of each visible top-level window of the process, for
+   failure messages that say what was there instead. */
+std::string DescribeTopLevelWindows(DWORD pid);
 /* Direct children of a window, optionally of one class, from top to
    bottom on the screen (then left to right). */
 std::vector<HWND> ChildWindows(HWND parent, const char *className = nullptr);

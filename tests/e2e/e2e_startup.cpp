@@ -72,7 +72,8 @@ TEST_F(FirstStart, WelcomeThenFormThenMissingListsThenIntroAndMainWindow)
     ASSERT_TRUE(AnswerMessageBox(welcome, IDOK));
 
     HWND form = WaitForDialogWithControl(Pid(), IDC_SYSTEM_EJAYDIR);
-    ASSERT_NE(form, nullptr) << "no System dialog after the welcome message";
+    ASSERT_NE(form, nullptr) << "no System dialog after the welcome message; seen: "
+                             << DescribeTopLevelWindows(Pid());
     ExpectFirstRunForm(form);
 
     /* "C:\" holds no lists: one message per file, in the order of the
@@ -290,7 +291,7 @@ TEST_F(Intro, LastsThreeTicksThenGivesWayToTheMainWindow)
 
     HWND intro = WaitForTopLevelWindow(Pid(), kIntroClass);
     auto shown = std::chrono::steady_clock::now();
-    ASSERT_NE(intro, nullptr) << "no intro window";
+    ASSERT_NE(intro, nullptr) << "no intro window; seen: " << DescribeTopLevelWindows(Pid());
     EXPECT_EQ(TextOf(intro), kCaption);
     EXPECT_EQ(DescribeRect(ScreenRect(intro)), "332,327 360x113") << "centred on 1024 x 768";
     EXPECT_EQ(FindTopLevelWindow(Pid(), kMainClass), nullptr) << "main window beside the intro";

@@ -1,6 +1,7 @@
 #include "tests/e2e/scenario.h"
 
 #include <cctype>
+#include <cstdlib>
 
 #include "resources/resource.h"
 
@@ -118,6 +119,11 @@ bool ReadPanes(HWND mainWindow, MainWindowView *view, std::string *why)
 
 void PelmoraScenario::SetUp()
 {
+    /* Without an X display Wine makes no window at all, and every wait
+       would only time out. */
+    const char *display = std::getenv("DISPLAY");
+    ASSERT_TRUE(display != nullptr && display[0] != '\0')
+        << "no X display: start Xvfb (scripts/wine-env.sh: pelmora_xvfb) before the end-to-end tests";
     ejayDir_ = JoinPath(kScenarioRoot, ScenarioFolderName());
     ASSERT_TRUE(DeleteFileIfThere(WindowsSettingsPath())) << WindowsSettingsPath();
     ASSERT_TRUE(DeleteFileIfThere(UserSettingsPath())) << UserSettingsPath();
@@ -171,11 +177,8 @@ bool PelmoraScenario::WaitForMainWindow(MainWindowView *view, int timeoutMs)
 {
     HWND window = WaitForTopLevelWindow(Pid(), kMainClass, timeoutMs);
     if (window == nullptr) {
-        MessageBoxSeen box;
-        std::string seen = FindMessageBox(Pid(), &box) ? "a message box \"" + Visible(box.text) + "\""
-                                                       : "nothing";
         ADD_FAILURE() << "no main window (class " << kMainClass << ") within " << timeoutMs
-                      << " ms; seen instead: " << seen;
+                      << " ms; seen instead: " << DescribeTopLevelWindows(Pid());
         return false;
     }
     std::string why;
@@ -189,7 +192,8 @@ bool PelmoraScenario::ExpectMessageBox(MessageBoxSeen *box, int timeoutMs)
 {
     if (WaitForMessageBox(Pid(), box, timeoutMs))
         return true;
-    ADD_FAILURE() << "no message box within " << timeoutMs << " ms";
+    ADD_FAILURE() << "no message box within " << timeoutMs
+                  << " ms; seen instead: " << DescribeTopLevelWindows(Pid());
     return false;
 }
 
