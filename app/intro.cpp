@@ -7,11 +7,11 @@
 #include <shellapi.h>
 
 #include "app/app.h"
+#include "app/window_classes.h"
 #include "app/program_texts.h"
 #include "app/web_page.h"
 #include "resources/resource.h"
 
-#define INTRO_CLASS_NAME "PELMOINTROC"
 #define INTRO_WIDTH 360
 #define INTRO_HEIGHT 113
 #define INTRO_TICK_MS 1000

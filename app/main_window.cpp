@@ -3,9 +3,9 @@
  * category panes (label, list box, Add / Modify / Delete), one every 75 px.
  */
 #include "app/app.h"
+#include "app/window_classes.h"
 #include "resources/resource.h"
 
-#define MAIN_CLASS_NAME "PELMOC"
 #define CONTROL_X 10
 #define LABEL_HEIGHT 13
 #define LIST_WIDTH 350

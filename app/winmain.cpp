@@ -10,15 +10,13 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "app/window_classes.h"
 #include "app/program_texts.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/system_dialog.h"
 #include "zef/zef.h"
 
-#define MAIN_CLASS_NAME "PELMOC"
-#define INTRO_CLASS_NAME "PELMOINTROC"
-#define MAIN_BACKGROUND_COLOUR 0xD7D7D7
 #define USER_SETTINGS_SUBFOLDER "Pelmora"
 
 namespace {
