@@ -4,6 +4,8 @@
  * the options nothing but the lists and settings is touched; a list or a
  * settings file that cannot be written is reported, never lost silently.
  */
+#include <ostream>
+
 #include "resources/resource.h"
 #include "tests/e2e/scenario.h"
 
@@ -47,9 +49,9 @@ protected:
 
     void ExpectListsRewritten()
     {
-        EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance"))), Visible(kDanceRewritten));
-        EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxdrave"))), Visible(kRave));
-        EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxdhiphp"))), "");
+        EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
+        EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), kRave);
+        EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), "");
     }
 
     /* Lines of the stand-in Ejay's marker, once it had time to appear (and
@@ -73,6 +75,12 @@ struct CloseWay {
     bool (*close)(HWND mainWindow);
 };
 
+/* Failure messages name the row, not its bytes. */
+void PrintTo(const CloseWay &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class ClosingWays : public ClosingScenario, public ::testing::WithParamInterface<CloseWay> {};
 
 TEST_P(ClosingWays, SaveEverythingExactlyOnce)
@@ -90,14 +98,14 @@ TEST_P(ClosingWays, SaveEverythingExactlyOnce)
 
     ExpectListsRewritten();
     /* A second save would have backed up the rewritten lists. */
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance.bak"))), Visible(kDanceOriginal));
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxdrave.bak"))), Visible(kRave));
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxdhiphp.bak"))), Visible(kHiphopOriginal));
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance.bak")), kDanceOriginal);
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave.bak")), kRave);
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp.bak")), kHiphopOriginal);
     EXPECT_EQ(EjayRuns(kWindowTimeoutMs), 1) << "times Ejay was started";
-    EXPECT_EQ(Visible(ReadFileBytes(WindowsSettingsPath())),
-              Visible("[SYSTEM]\r\nejayDir=" + EjayDir() + "\r\nprogEjay=" + EjayFile("Ejay.exe") +
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()),
+              "[SYSTEM]\r\nejayDir=" + EjayDir() + "\r\nprogEjay=" + EjayFile("Ejay.exe") +
                       "\r\nautosave=1\r\nbackup=1\r\nrunEjay=1\r\n\r\n"
-                      "[WINDOW]\r\nposition=100,20\r\n\r\n"));
+                      "[WINDOW]\r\nposition=100,20\r\n\r\n");
     EXPECT_FALSE(FileExists(UserSettingsPath()));
     const std::vector<std::string> expectedEntries = {
         "Ejay.exe", "ejay-ran.txt", "pxddance", "pxddance.bak",
@@ -120,6 +128,12 @@ struct OptionsOff {
     const char *name;
     const char *value; /* of autosave, backup and runEjay: anything but 1 is off */
 };
+
+/* Failure messages name the row, not its bytes. */
+void PrintTo(const OptionsOff &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class ClosingWithOptionsOff : public ClosingScenario,
                               public ::testing::WithParamInterface<OptionsOff> {};
@@ -176,7 +190,7 @@ TEST_F(ClosingFailure, ListHeldByAnotherProgramIsNamedAndRetryWritesIt)
     EXPECT_TRUE(box.HasButton(IDRETRY));
     EXPECT_TRUE(box.HasButton(IDCANCEL));
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), kRave) << "the held list changed";
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance"))), Visible(kDanceRewritten));
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
     EXPECT_TRUE(SaveScreenshot("closing-list-not-saved"));
 
     hold.Release();
@@ -204,7 +218,7 @@ TEST_F(ClosingFailure, CancelAfterAFailedListSaveEndsAndLeavesTheFileAsItWas)
     ExpectExitWithCodeZero();
     hold.Release();
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), kHiphopOriginal);
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance"))), Visible(kDanceRewritten));
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
 }
 
 /* ---- Where the settings go ---------------------------------------------- */
@@ -228,7 +242,7 @@ TEST_F(ClosingFailure, SettingsGoToTheUserFolderWhenTheWindowsDirectoryRefusesTh
     hold.Release();
     Settings moved = settings;
     moved.position = "200,40";
-    EXPECT_EQ(Visible(ReadFileBytes(UserSettingsPath())), Visible(SettingsFileText(moved)));
+    EXPECT_EQ(ReadFileBytes(UserSettingsPath()), SettingsFileText(moved));
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), windowsCopy);
 
     /* The next start reads the user's copy first: the window comes back
@@ -244,7 +258,7 @@ TEST_F(ClosingFailure, SettingsGoToTheUserFolderWhenTheWindowsDirectoryRefusesTh
     DWORD code = 1;
     ASSERT_TRUE(again.WaitForExit(kExitTimeoutMs, &code));
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(Visible(ReadFileBytes(WindowsSettingsPath())), Visible(SettingsFileText(moved)));
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsFileText(moved));
     EXPECT_FALSE(FileExists(UserSettingsPath()));
 }
 

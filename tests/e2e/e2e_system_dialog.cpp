@@ -105,7 +105,7 @@ TEST_F(SystemDialog, NewFolderAndOptionsTakeEffectWhenTheProgramCloses)
     ASSERT_TRUE(ClickItem(dialog, IDC_SYSTEM_VALIDATE));
     MessageBoxSeen missing;
     ASSERT_TRUE(ExpectMessageBox(&missing));
-    EXPECT_EQ(Visible(missing.text), Visible(MissingFileText(JoinPath(other, "pxdrave"))));
+    EXPECT_EQ(missing.text, MissingFileText(JoinPath(other, "pxdrave")));
     ASSERT_TRUE(AnswerMessageBox(missing, IDOK));
     Pause(300);
     EXPECT_FALSE(FindMessageBox(Pid(), &missing)) << "more than one message for one missing list";
@@ -125,8 +125,8 @@ TEST_F(SystemDialog, NewFolderAndOptionsTakeEffectWhenTheProgramCloses)
     ExpectExitWithCodeZero();
     /* The tables read from the first folder are written into the new one,
        after backups of what the new one held. */
-    EXPECT_EQ(Visible(ReadFileBytes(JoinPath(other, "pxddance"))), Visible(Rewritten(dance)));
-    EXPECT_EQ(Visible(ReadFileBytes(JoinPath(other, "pxdrave"))), Visible(Rewritten(rave)));
+    EXPECT_EQ(ReadFileBytes(JoinPath(other, "pxddance")), Rewritten(dance));
+    EXPECT_EQ(ReadFileBytes(JoinPath(other, "pxdrave")), Rewritten(rave));
     EXPECT_EQ(ReadFileBytes(JoinPath(other, "pxdhiphp")), "");
     EXPECT_EQ(ReadFileBytes(JoinPath(other, "pxddance.bak")), otherDance);
     EXPECT_EQ(ReadFileBytes(JoinPath(other, "pxdrave.bak")), otherRave);
@@ -137,7 +137,7 @@ TEST_F(SystemDialog, NewFolderAndOptionsTakeEffectWhenTheProgramCloses)
     saved.ejayDir = other;
     saved.autosave = "0";
     saved.backup = "1";
-    EXPECT_EQ(Visible(ReadFileBytes(WindowsSettingsPath())), Visible(SettingsFileText(saved)));
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsFileText(saved));
 }
 
 TEST_F(SystemDialog, ChoosingTheEjayProgramFillsItsFolderAndItStartsOnClosing)
@@ -176,8 +176,8 @@ TEST_F(SystemDialog, ChoosingTheEjayProgramFillsItsFolderAndItStartsOnClosing)
     saved.ejayDir = EjayDir() + "\\";
     saved.progEjay = ejay;
     saved.runEjay = "1";
-    EXPECT_EQ(Visible(ReadFileBytes(WindowsSettingsPath())), Visible(SettingsFileText(saved)));
-    EXPECT_EQ(Visible(ReadFileBytes(EjayFile("pxddance"))), Visible(Rewritten(dance)));
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsFileText(saved));
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), Rewritten(dance));
 }
 
 } // namespace
