@@ -2,7 +2,8 @@
  * Closing Pelmora: every way of closing saves exactly once (settings,
  * backups when asked, the three lists, Ejay started when asked); without
  * the options nothing but the lists and settings is touched; a list or a
- * settings file that cannot be written is reported, never lost silently.
+ * settings file that cannot be written is reported, and records the tables
+ * cannot hold are told once and written back: nothing is lost silently.
  */
 #include <ostream>
 
@@ -219,6 +220,50 @@ TEST_F(ClosingFailure, CancelAfterAFailedListSaveEndsAndLeavesTheFileAsItWas)
     hold.Release();
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), kHiphopOriginal);
     EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
+}
+
+/* ---- Records the tables cannot hold --------------------------------------- */
+
+using ClosingKeeps = PelmoraScenario;
+
+TEST_F(ClosingKeeps, RecordsBeyondTheTablesAreToldOnceAndWrittenBack)
+{
+    std::vector<Sample> drums = MakeSamples("drum", 501, "dance");
+    std::vector<Sample> loop = MakeSamples("loop", 1, "dance");
+    std::vector<Sample> danceFile = drums;
+    danceFile.push_back(loop[0]);
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxddance"), ListFileText(danceFile)));
+    const std::string unfinished = "\"8\"\r\n\"C:\\Ejay\\Rave\\half.pxd\"\r\n\"h\"\r\n";
+    const std::string raveFile = ListFileText(MakeSamples("voice", 1, "rave")) + unfinished;
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdrave"), raveFile));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), ""));
+    WriteSettings(Settings{});
+    ASSERT_TRUE(StartPelmora());
+
+    MessageBoxSeen box;
+    ASSERT_TRUE(ExpectMessageBox(&box)) << "the records left out were not told";
+    EXPECT_EQ(box.caption, kCaption);
+    EXPECT_NE(box.text.find("\"" + EjayFile("pxddance") + "\""), std::string::npos) << Visible(box.text);
+    EXPECT_NE(box.text.find("\"" + EjayFile("pxdrave") + "\""), std::string::npos) << Visible(box.text);
+    EXPECT_EQ(box.text.find(EjayFile("pxdhiphp")), std::string::npos) << Visible(box.text);
+    EXPECT_EQ(FindTopLevelWindow(Pid(), kIntroClass), nullptr) << "the intro came before the message";
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    MainWindowView view;
+    ASSERT_TRUE(WaitForMainWindow(&view));
+    MessageBoxSeen second;
+    EXPECT_FALSE(FindMessageBox(Pid(), &second)) << "told twice: " << Visible(second.text);
+    EXPECT_EQ(ListCount(view.panes[5].list), 500) << "drum pane";
+    EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(view.panes[5].add); }, 3000))
+        << "Ajouter of a full pane";
+
+    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
+    ExpectExitWithCodeZero();
+    /* Grouped by category as always, the 501st drum after the 500 shown;
+       the unfinished record stays at the end exactly as it was. */
+    std::vector<Sample> grouped = loop;
+    grouped.insert(grouped.end(), drums.begin(), drums.end());
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), ListFileText(grouped));
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), raveFile);
 }
 
 /* ---- Where the settings go ---------------------------------------------- */
