@@ -1,61 +1,29 @@
 #include "database_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #include "database/file_ops.h"
+#include "settings/settings.h"
 
 namespace fs = std::filesystem;
 
 std::vector<std::string> g_reported;
 
-TempFolder::TempFolder()
-{
-    std::random_device seed;
-    std::mt19937 random(seed());
-    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
-        fs::path candidate = fs::temp_directory_path() / ("pelmora-db-" + std::to_string(random()));
-        std::error_code error;
-        if (fs::create_directory(candidate, error))
-            path_ = candidate.string();
-    }
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code error;
-    if (!path_.empty())
-        fs::remove_all(path_, error);
-}
-
-std::string TempFolder::File(const std::string &name) const
-{
-    return path_ + PATH_SEPARATOR + name;
-}
-
 void WriteBytes(const std::string &path, const std::string &bytes)
 {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string ReadBytes(const std::string &path)
 {
-    std::string bytes;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return "<missing>";
-    char block[4096];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.append(block, got);
-    std::fclose(file);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
 bool FileExists(const std::string &path)
@@ -64,21 +32,31 @@ bool FileExists(const std::string &path)
     return fs::exists(path, error);
 }
 
-std::string Record(const std::string &number, const std::string &path, const std::string &extra,
-                   const std::string &keyword, const std::string &duration, const std::string &name1,
-                   const std::string &name2)
+std::string Record(const std::vector<std::string> &values)
 {
     std::string text;
-    for (const std::string *value : {&number, &path, &extra, &keyword, &duration, &name1, &name2})
-        text += "\"" + *value + "\"\r\n";
+    for (const std::string &value : values)
+        text += "\"" + value + "\"\r\n";
     return text;
 }
 
-std::string NumberedRecord(const std::string &keyword, int n)
+std::string Numbered(const std::string &keyword, int first, int last)
 {
-    std::string number = std::to_string(n);
-    return Record(number, "C:\\Ejay\\" + keyword + number + ".pxd", "x" + number, keyword, "2",
-                  keyword + " " + number, "n" + number);
+    std::string text;
+    for (int n = first; n <= std::max(first, last); ++n) {
+        std::string number = std::to_string(n);
+        text += Record({number, "C:\\Ejay\\" + keyword + number + ".pxd", "x" + number, keyword, "2",
+                        keyword + " " + number, "n" + number});
+    }
+    return text;
+}
+
+std::string Numbers(const CategoryList &list)
+{
+    std::string text;
+    for (int slot = 0; slot < list.count; ++slot)
+        text += (slot ? " " : "") + std::string(list.slots[slot].number);
+    return text;
 }
 
 std::unique_ptr<AppState> NewState(const std::string &ejayDir, const std::string &windowsDir)
@@ -91,12 +69,52 @@ std::unique_ptr<AppState> NewState(const std::string &ejayDir, const std::string
     return state;
 }
 
-void RecordMessage(const char *message)
+/* A random name: other build trees may run the same test at the same time. */
+ListFolder::ListFolder()
+    : folder((fs::temp_directory_path() / ("pelmora-db-" + std::to_string(std::random_device()()))).string()),
+      userFolder(File("user")), windowsIni(File("Pelmora.ini")), userIni(userFolder + PATH_SEPARATOR + "Pelmora.ini")
 {
-    g_reported.push_back(message);
 }
 
-void ClearMessages()
+ListFolder::~ListFolder()
 {
+    std::error_code error;
+    fs::remove_all(folder, error);
+}
+
+void ListFolder::SetUp()
+{
+    ASSERT_TRUE(fs::create_directories(userFolder));
     g_reported.clear();
+    SetDatabaseReporter([](const char *message) { g_reported.push_back(message); });
+    SetUserSettingsFolder(userFolder.c_str());
+    WriteBytes(windowsIni, "[SYSTEM]\r\n");
+    WriteBytes(userIni, "[SYSTEM]\r\n");
+}
+
+void ListFolder::TearDown()
+{
+    SetDatabaseReporter(nullptr);
+    SetUserSettingsFolder("");
+}
+
+std::string ListFolder::File(const std::string &name) const
+{
+    return folder + PATH_SEPARATOR + name;
+}
+
+void ListFolder::WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop)
+{
+    WriteBytes(File("pxddance"), dance);
+    WriteBytes(File("pxdrave"), rave);
+    WriteBytes(File("pxdhiphp"), hiphop);
+}
+
+std::unique_ptr<AppState> ListFolder::Load(int *result)
+{
+    std::unique_ptr<AppState> state = NewState(folder, folder);
+    int loaded = LoadSampleLists(state.get());
+    if (result != nullptr)
+        *result = loaded;
+    return state;
 }

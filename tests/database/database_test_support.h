@@ -1,10 +1,12 @@
 /*
- * What the database tests share: a temporary folder that plays Ejay's
- * folder and the Windows directory, byte-exact file helpers, hand-written
- * records, and a recorder bound to the database's reporter.
+ * What the database tests share: a fixture whose temporary folder plays
+ * Ejay's folder, the Windows directory and the user's folder; byte-exact
+ * file helpers; hand-written records; the messages the database reported.
  */
 #ifndef PELMORA_DATABASE_TEST_SUPPORT_H
 #define PELMORA_DATABASE_TEST_SUPPORT_H
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -12,38 +14,33 @@
 
 #include "database/database.h"
 
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    const std::string &Path() const { return path_; }
-    /* "<folder><separator><name>", as the program joins paths. */
-    std::string File(const std::string &name) const;
-
-private:
-    std::string path_;
-};
-
 void WriteBytes(const std::string &path, const std::string &bytes);
-std::string ReadBytes(const std::string &path);
+std::string ReadBytes(const std::string &path); /* "<missing>" when it cannot be read */
 bool FileExists(const std::string &path);
 
 /* One record as the writer puts it: seven quoted values, CR LF. */
-std::string Record(const std::string &number, const std::string &path, const std::string &extra,
-                   const std::string &keyword, const std::string &duration, const std::string &name1,
-                   const std::string &name2);
-/* A short record of a category whose values are built from n. */
-std::string NumberedRecord(const std::string &keyword, int n);
+std::string Record(const std::vector<std::string> &values);
+/* Records first..last of a category, values built from their number. */
+std::string Numbered(const std::string &keyword, int first, int last = 0);
+/* The numbers of a list's entries, "1 2 3": one comparison names them all. */
+std::string Numbers(const CategoryList &list);
 
 /* AppState is about 20 MB: always on the heap, cleared like at start-up. */
-std::unique_ptr<AppState> NewState(const std::string &ejayDir = std::string(),
-                                   const std::string &windowsDir = std::string());
+std::unique_ptr<AppState> NewState(const std::string &ejayDir = "", const std::string &windowsDir = "");
 
-/* Messages the database reported since the last ClearMessages. */
 extern std::vector<std::string> g_reported;
-void RecordMessage(const char *message);
-void ClearMessages();
+
+class ListFolder : public ::testing::Test {
+protected:
+    ListFolder();
+    ~ListFolder() override;
+    void SetUp() override;
+    void TearDown() override;
+    std::string File(const std::string &name) const;
+    void WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop);
+    std::unique_ptr<AppState> Load(int *result = nullptr);
+
+    std::string folder, userFolder, windowsIni, userIni;
+};
 
 #endif

@@ -1,4 +1,5 @@
-/* The sample list format as read: line ends, quotes, blanks, Ctrl-Z. */
+/* The sample list format as read: line ends, quotes, blanks, Ctrl-Z,
+   overlong lines, keywords. */
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,46 +11,29 @@
 
 namespace {
 
-/* Every line ReadListLine gives for the bytes, then one more call that
-   must answer 0, and a second one that must too. */
-std::vector<std::string> LinesOf(const TempFolder &folder, const std::string &bytes, int capacity = 256)
-{
-    std::string path = folder.File("lines");
-    WriteBytes(path, bytes);
-    std::vector<std::string> lines;
-    std::FILE *stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr)
-        return {"<cannot open>"};
-    std::vector<char> buffer(capacity);
-    while (lines.size() < 20 && ReadListLine(stream, buffer.data(), capacity) == 1)
-        lines.push_back(buffer.data());
-    if (ReadListLine(stream, buffer.data(), capacity) != 0)
-        lines.push_back("<read after the end>");
-    std::fclose(stream);
-    return lines;
-}
-
-class ListFormat : public ::testing::Test {
+class ListFormat : public ListFolder {
 protected:
-    void SetUp() override
+    /* Every line ReadListLine gives for the bytes; then it must answer 0. */
+    std::vector<std::string> LinesOf(const std::string &bytes, int capacity = 256)
     {
-        ClearMessages();
-        SetDatabaseReporter(RecordMessage);
+        WriteBytes(File("lines"), bytes);
+        std::FILE *stream = std::fopen(File("lines").c_str(), "rb");
+        std::vector<char> buffer(capacity);
+        std::vector<std::string> lines;
+        while (lines.size() < 20 && ReadListLine(stream, buffer.data(), capacity) == 1)
+            lines.push_back(buffer.data());
+        if (ReadListLine(stream, buffer.data(), capacity) != 0)
+            lines.push_back("<read after the end>");
+        std::fclose(stream);
+        return lines;
     }
-    void TearDown() override { SetDatabaseReporter(nullptr); }
-
-    /* Loads the bytes as the Dance list, the other two lists empty. */
-    std::unique_ptr<AppState> LoadDance(const std::string &bytes, int *result)
+    /* The loop list's first entry, all seven fields and its category. */
+    static std::string Loaded(const AppState &state)
     {
-        WriteBytes(folder.File("pxddance"), bytes);
-        WriteBytes(folder.File("pxdrave"), "");
-        WriteBytes(folder.File("pxdhiphp"), "");
-        std::unique_ptr<AppState> state = NewState(folder.Path(), folder.Path());
-        *result = LoadSampleLists(state.get());
-        return state;
+        const SampleRecord &r = state.styles[0].lists[0].slots[0];
+        return std::string(r.number) + "|" + r.path + "|" + r.extraText + "|" + r.keyword + "|" + r.duration + "|" +
+               r.nameLine1 + "|" + r.nameLine2 + "|" + std::to_string(r.categoryNumber);
     }
-
-    TempFolder folder;
 };
 
 } // namespace
@@ -63,40 +47,20 @@ TEST_F(ListFormat, LineEnds)
     } rows[] = {
         {1, "a\nb\n", {"a", "b"}},
         {2, "a\r\nb\r\n", {"a", "b"}},
-        {3, "a\rb\n", {"a\rb"}},                    /* a lone CR is a character */
-        {4, "a\n\nb", {"a", "", "b"}},              /* empty line kept; last line without end */
-        {5, "a\r", {"a\r"}},                        /* a CR at the very end is kept */
-        {6, "\r\r\n", {"\r"}},                      /* only the CR before LF goes */
-        {7, "a\x1a" "b\nc\n", {"a"}},               /* Ctrl-Z ends the input for good */
+        {3, "a\rb\n", {"a\rb"}},       /* a lone CR is a character */
+        {4, "a\n\nb", {"a", "", "b"}}, /* empty line kept; last line without end */
+        {5, "a\r", {"a\r"}},           /* a CR at the very end is kept */
+        {6, "\r\r\n", {"\r"}},         /* only the CR before LF goes */
+        {7, "a\x1a" "b\nc\n", {"a"}},  /* Ctrl-Z ends the input for good */
         {8, "ab\n\x1a\ncd\n", {"ab"}},
-        {9, "\x1a", {}},
-        {10, "", {}},
-        {11, "\n", {""}},
-        {12, "x\r\x1a", {"x\r"}},
+        {9, "", {}},
+        {10, "x\r\x1a", {"x\r"}},
+        {11, std::string(300, 'x') + "\r\nnext\r\n", {std::string(255, 'x'), "next"}}, /* cut, next line follows */
     };
     for (const Row &row : rows)
-        EXPECT_EQ(LinesOf(folder, row.bytes), row.lines) << "row " << row.id;
-}
-
-TEST_F(ListFormat, AnOverlongLineIsCutAndTheNextLineStillFollows)
-{
-    std::string longLine(300, 'x');
-    std::vector<std::string> lines = LinesOf(folder, longLine + "\r\nnext\r\n", 256);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], std::string(255, 'x'));
-    EXPECT_EQ(lines[1], "next");
-}
-
-TEST_F(ListFormat, ReadListLineWithoutStreamOrBuffer)
-{
+        EXPECT_EQ(LinesOf(row.bytes), row.lines) << "row " << row.id;
     char buffer[8];
     EXPECT_EQ(ReadListLine(nullptr, buffer, sizeof buffer), 0);
-    std::string path = folder.File("one");
-    WriteBytes(path, "a\n");
-    std::FILE *stream = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(stream, nullptr);
-    EXPECT_EQ(ReadListLine(stream, nullptr, 8), 0);
-    std::fclose(stream);
 }
 
 TEST_F(ListFormat, RemoveCharTakesOutEveryQuote)
@@ -104,11 +68,8 @@ TEST_F(ListFormat, RemoveCharTakesOutEveryQuote)
     struct Row {
         int id;
         std::string text, expected;
-    } rows[] = {
-        {1, "\"loop\"", "loop"},     {2, "  \"v\"  ", "  v  "}, {3, "\"a\"b\"", "ab"},
-        {4, "plain text", "plain text"}, {5, "\"\"", ""},     {6, "", ""},
-        {7, "\"\"\"x", "x"},
-    };
+    } rows[] = {{1, "\"loop\"", "loop"}, {2, "  \"v\"  ", "  v  "}, {3, "\"a\"b\"", "ab"},
+                {4, "plain", "plain"},   {5, "\"\"", ""},           {6, "\"\"\"x", "x"}};
     for (const Row &row : rows) {
         std::string text = row.text;
         EXPECT_EQ(RemoveChar('"', &text[0]), 1) << "row " << row.id;
@@ -117,99 +78,69 @@ TEST_F(ListFormat, RemoveCharTakesOutEveryQuote)
     EXPECT_EQ(RemoveChar('"', nullptr), 0);
 }
 
-TEST_F(ListFormat, ValuesAsLoaded)
+TEST_F(ListFormat, ValuesAsLoadedAndWhatEndsAFileQuietly)
 {
-    const std::string tail = "\"loop\"\n\"2\"\n\"Basse\"\n\"profonde\"\n";
+    const std::string head = "\"1\"\n\"C:\\a.pxd\"\n\"x\"\n\"loop\"\n\"2\"\n";
+    const std::string plain = "1|C:\\a.pxd|x|loop|2|Basse|profonde|1";
     struct Row {
         int id;
-        std::string bytes;
-        const char *number, *path, *extra, *name1, *name2;
+        std::string bytes, loaded;
+        int count;
     } rows[] = {
-        {1, "\"1\"\n\"C:\\a.pxd\"\n\"x\"\n" + tail, "1", "C:\\a.pxd", "x", "Basse", "profonde"},
-        {2, "\"1\"\r\n\"C:\\a.pxd\"\r\n\"x\"\r\n\"loop\"\r\n\"2\"\r\n\"Basse\"\r\n\"profonde\"\r\n", "1",
-         "C:\\a.pxd", "x", "Basse", "profonde"},
-        {3, "  \"1\"  \n\"C:\\a.pxd\"\n\"x\"\n" + tail, "  1  ", "C:\\a.pxd", "x", "Basse", "profonde"},
-        {4, "\"1\"\n\"C:\\\"a\".pxd\"\n\"x\"\n" + tail, "1", "C:\\a.pxd", "x", "Basse", "profonde"},
-        {5, "1\nC:\\a b.pxd\n\n" + tail, "1", "C:\\a b.pxd", "", "Basse", "profonde"},
-        {6, "\"1\"\n\"C:\\a.pxd\"\n\"x\"\n\"loop\"\n\"2\"\n\"Voix\réthérée\"\n\"\"\n", "1", "C:\\a.pxd", "x",
-         "Voix\réthérée", ""},
-        {7, "\"1\"\n\"C:\\a.pxd\"\n\"x\"\n\"loop\"\n\"2\"\n\"Basse\"\n\"profonde\"", "1", "C:\\a.pxd", "x",
-         "Basse", "profonde"}, /* no line end after the last line */
-        {8, "\"12345678901\"\n\"C:\\a.pxd\"\n\"x\"\n" + tail, "123456789", "C:\\a.pxd", "x", "Basse",
-         "profonde"}, /* cut to the field */
+        {1, head + "\"Basse\"\n\"profonde\"\n", plain, 1},
+        {2, "\"1\"\r\n\"C:\\a.pxd\"\r\n\"x\"\r\n\"loop\"\r\n\"2\"\r\n\"Basse\"\r\n\"profonde\"\r\n", plain, 1},
+        {3, "  \"1\"  \n\"C:\\\"a\".pxd\"\n\"x\"\n\"loop\"\n\"2\"\n\"Basse\"\n\"profonde\"\n",
+         "  1  |C:\\a.pxd|x|loop|2|Basse|profonde|1", 1}, /* blanks kept, quotes anywhere removed */
+        {4, "1\nC:\\a b.pxd\n\nloop\n2\nBasse\nprofonde\n", "1|C:\\a b.pxd||loop|2|Basse|profonde|1", 1},
+        {5, head + "\"Voix\réthérée\"\n\"\"\n", "1|C:\\a.pxd|x|loop|2|Voix\réthérée||1", 1},
+        {6, head + "\"Basse\"\n\"profonde\"", plain, 1}, /* no line end after the last line */
+        {7, "\"12345678901\"\n" + head.substr(4) + "Basse\nprofonde\n", "123456789|C:\\a.pxd|x|loop|2|Basse|profonde|1",
+         1}, /* cut to the field */
+        {8, "", "|||||||0", 0},
+        {9, head + "Basse\nprofonde\n\r\n\r\n\n", plain, 1}, /* blank lines after the last record */
+        {10, head + "Basse\nprofonde\n\x1a" + Numbered("loop", 2), plain, 1}, /* nothing after Ctrl-Z is read */
+        {11, head + "Basse\nprofonde\n" + Numbered("loop", 2), plain, 2},
     };
     for (const Row &row : rows) {
+        g_reported.clear();
         int result = 0;
-        std::unique_ptr<AppState> state = LoadDance(row.bytes, &result);
+        WriteLists(row.bytes, "", "");
+        std::unique_ptr<AppState> state = Load(&result);
         EXPECT_EQ(result, 1) << "row " << row.id;
-        const CategoryList &loops = state->styles[0].lists[0];
-        ASSERT_EQ(loops.count, 1) << "row " << row.id;
-        const SampleRecord &record = loops.slots[0];
-        EXPECT_STREQ(record.number, row.number) << "row " << row.id;
-        EXPECT_STREQ(record.path, row.path) << "row " << row.id;
-        EXPECT_STREQ(record.extraText, row.extra) << "row " << row.id;
-        EXPECT_STREQ(record.keyword, "loop") << "row " << row.id;
-        EXPECT_EQ(record.categoryNumber, 1u) << "row " << row.id;
-        EXPECT_STREQ(record.duration, "2") << "row " << row.id;
-        EXPECT_STREQ(record.nameLine1, row.name1) << "row " << row.id;
-        EXPECT_STREQ(record.nameLine2, row.name2) << "row " << row.id;
+        EXPECT_EQ(state->styles[0].lists[0].count, row.count) << "row " << row.id;
+        EXPECT_EQ(Loaded(*state), row.loaded) << "row " << row.id;
         EXPECT_TRUE(g_reported.empty()) << "row " << row.id;
         EXPECT_EQ(CarriedRecordCount(STYLE_DANCE), 0) << "row " << row.id;
-        ClearMessages();
     }
 }
 
-TEST_F(ListFormat, WhatEndsAFileQuietly)
-{
-    const std::string one = NumberedRecord("bass", 1);
-    struct Row {
-        int id;
-        std::string bytes;
-        int bassCount;
-    } rows[] = {
-        {1, "", 0},
-        {2, one, 1},
-        {3, one + "\r\n", 1},           /* one blank line after the last record */
-        {4, one + "\r\n\r\n\n", 1},     /* several */
-        {5, one + "\x1a", 1},           /* Ctrl-Z as the DOS end mark */
-        {6, one + "\x1a" + one, 1},     /* nothing after Ctrl-Z is read */
-        {7, one + one, 2},
-    };
-    for (const Row &row : rows) {
-        int result = 0;
-        std::unique_ptr<AppState> state = LoadDance(row.bytes, &result);
-        EXPECT_EQ(result, 1) << "row " << row.id;
-        EXPECT_EQ(state->styles[0].lists[1].count, row.bassCount) << "row " << row.id;
-        EXPECT_TRUE(g_reported.empty()) << "row " << row.id;
-        ClearMessages();
-    }
-}
-
+/* An unknown keyword stops loading at once: later records and lists stay
+   unread, and the settings file is kept. */
 TEST_F(ListFormat, KeywordsMatchExactly)
 {
     struct Row {
         int id;
         const char *keyword;
         int category; /* 0: refused */
-    } rows[] = {
-        {1, "loop", 1},   {2, "bass", 2},    {3, "synthy", 3},  {4, "voice", 4},    {5, "effect", 5},
-        {6, "drum", 6},   {7, "sequence", 7}, {8, "special", 8}, {9, "rap", 9},     {10, "Loop", 0},
-        {11, "loop ", 0}, {12, " loop", 0},  {13, "RAP", 0},    {14, "", 0},        {15, "loops", 0},
-    };
+    } rows[] = {{1, "loop", 1}, {2, "synthy", 3}, {3, "rap", 9},   {4, "Loop", 0},  {5, "loop ", 0},
+                {6, " loop", 0}, {7, "RAP", 0},   {8, "", 0},      {9, "loops", 0}};
     for (const Row &row : rows) {
+        g_reported.clear();
         int result = 0;
-        std::unique_ptr<AppState> state =
-            LoadDance(Record("1", "C:\\a.pxd", "", row.keyword, "1", "n", "m"), &result);
-        if (row.category == 0) {
-            EXPECT_EQ(result, 0) << "row " << row.id;
-            ASSERT_EQ(g_reported.size(), 1u) << "row " << row.id;
-            EXPECT_EQ(g_reported[0], std::string("La catégorie \"") + row.keyword + "\" est inconnue !            ")
+        WriteLists(Numbered("bass", 1), Record({"1", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 2),
+                   Numbered("rap", 3));
+        std::unique_ptr<AppState> state = Load(&result);
+        EXPECT_EQ(result, row.category != 0) << "row " << row.id;
+        EXPECT_EQ(state->styles[0].lists[1].count, 1) << "row " << row.id;
+        EXPECT_EQ(state->styles[1].lists[1].count + state->styles[2].lists[8].count, row.category ? 2 : 0)
+            << "row " << row.id;
+        if (row.category != 0)
+            EXPECT_EQ(state->styles[1].lists[row.category - 1].slots[0].categoryNumber, unsigned(row.category))
                 << "row " << row.id;
-        } else {
-            EXPECT_EQ(result, 1) << "row " << row.id;
-            EXPECT_EQ(state->styles[0].lists[row.category - 1].count, 1) << "row " << row.id;
-            EXPECT_TRUE(g_reported.empty()) << "row " << row.id;
-        }
-        ClearMessages();
+        EXPECT_EQ(g_reported, row.category ? std::vector<std::string>()
+                                           : std::vector<std::string>{std::string("La catégorie \"") + row.keyword +
+                                                                      "\" est inconnue !            "})
+            << "row " << row.id;
+        EXPECT_TRUE(FileExists(windowsIni) && FileExists(userIni)) << "row " << row.id;
     }
 }

@@ -1,4 +1,5 @@
-/* The fixed tables: locating a list, appending, compacting, removing. */
+/* The fixed tables: locating a list, appending, removing, compacting, and
+   the text of one list box row. */
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,199 +11,137 @@
 
 namespace {
 
-std::unique_ptr<CategoryList> EmptyList()
+std::unique_ptr<CategoryList> ListOf(int count)
 {
-    std::unique_ptr<CategoryList> list(new CategoryList);
-    std::memset(list.get(), 0, sizeof *list);
+    std::unique_ptr<CategoryList> list(new CategoryList());
+    for (int n = 1; n <= count; ++n) {
+        std::string number = std::to_string(n), path = "C:\\s" + number + ".pxd", extra = "e" + number;
+        AppendSample(list.get(), {number.c_str(), path.c_str(), extra.c_str(), "bass", "3", "one", "two"}, 2);
+    }
     return list;
-}
-
-void AppendNumbered(CategoryList *list, int n, int category = 2)
-{
-    std::string number = std::to_string(n);
-    std::string path = "C:\\s" + number + ".pxd";
-    std::string extra = "e" + number;
-    SampleFields fields = {number.c_str(), path.c_str(), extra.c_str(), "bass", "3", "one", "two"};
-    AppendSample(list, fields, category);
-}
-
-bool SlotIsZero(const SampleRecord &record)
-{
-    static const SampleRecord zero = {};
-    return std::memcmp(&record, &zero, sizeof record) == 0;
 }
 
 bool SlotsFromAreZero(const CategoryList &list, int first)
 {
-    for (int slot = first; slot < MAX_SAMPLES_PER_CATEGORY; ++slot) {
-        if (!SlotIsZero(list.slots[slot]))
+    static const SampleRecord zero = {};
+    for (int slot = first; slot < MAX_SAMPLES_PER_CATEGORY; ++slot)
+        if (std::memcmp(&list.slots[slot], &zero, sizeof zero) != 0)
             return false;
-    }
     return true;
 }
 
-} // namespace
-
-TEST(SampleTables, FreshStateHasEmptyListsEverywhere)
+bool Same(const CategoryList &a, const CategoryList &b)
 {
-    std::unique_ptr<AppState> state = NewState();
-    for (int style = STYLE_DANCE; style <= STYLE_HIPHOP; ++style) {
-        for (int category = 1; category <= CATEGORY_COUNT; ++category) {
-            const CategoryList *list = CategoryListOf(state.get(), style, category);
-            ASSERT_NE(list, nullptr);
-            EXPECT_EQ(list->count, 0);
-            EXPECT_TRUE(SlotsFromAreZero(*list, 0));
-        }
-    }
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
+
+} // namespace
 
 TEST(SampleTables, CategoryListOfFindsTheListOrNone)
 {
     std::unique_ptr<AppState> state = NewState();
     struct Row {
         int id, style, category, styleIndex, listIndex; /* -1: no list */
-    } rows[] = {
-        {1, 11, 1, 0, 0}, {2, 12, 2, 1, 1}, {3, 13, 9, 2, 8}, {4, 10, 1, -1, -1},
-        {5, 14, 1, -1, -1}, {6, 11, 0, -1, -1}, {7, 11, 10, -1, -1}, {8, 0, 0, -1, -1},
-    };
-    for (const Row &row : rows) {
-        CategoryList *list = CategoryListOf(state.get(), row.style, row.category);
-        if (row.styleIndex < 0)
-            EXPECT_EQ(list, nullptr) << "row " << row.id;
-        else
-            EXPECT_EQ(list, &state->styles[row.styleIndex].lists[row.listIndex]) << "row " << row.id;
-    }
+    } rows[] = {{1, 11, 1, 0, 0},   {2, 12, 2, 1, 1},   {3, 13, 9, 2, 8},   {4, 10, 1, -1, -1},
+                {5, 14, 1, -1, -1}, {6, 11, 0, -1, -1}, {7, 11, 10, -1, -1}};
+    for (const Row &row : rows)
+        EXPECT_EQ(CategoryListOf(state.get(), row.style, row.category),
+                  row.styleIndex < 0 ? nullptr : &state->styles[row.styleIndex].lists[row.listIndex])
+            << "row " << row.id;
     EXPECT_EQ(CategoryListOf(static_cast<AppState *>(nullptr), 11, 1), nullptr);
 }
 
-TEST(SampleTables, AppendStoresAtSlotCount)
+TEST(SampleTables, AppendStoresAtSlotCountCutToTheFieldsAndStopsAt500)
 {
-    std::unique_ptr<CategoryList> list = EmptyList();
-    AppendNumbered(list.get(), 1);
-    SampleFields added = {nullptr, "C:\\Ejay\\Mes sons\\cri.pxd", nullptr, nullptr, "4", "Cri", "aigu"};
-    EXPECT_EQ(AppendSample(list.get(), added, 2), 1);
+    std::unique_ptr<CategoryList> list = ListOf(1);
+    std::string longName(80, 'n'), longPath(300, 'p');
+    EXPECT_EQ(AppendSample(list.get(), {nullptr, longPath.c_str(), nullptr, "sequencesequence", "98765432109",
+                                        longName.c_str(), "aigu"}, 7), 1);
     ASSERT_EQ(list->count, 2);
     const SampleRecord &record = list->slots[1];
     EXPECT_EQ(record.used, 1u);
-    EXPECT_EQ(record.categoryNumber, 2u);
-    EXPECT_STREQ(record.number, "");
-    EXPECT_STREQ(record.path, "C:\\Ejay\\Mes sons\\cri.pxd");
-    EXPECT_STREQ(record.extraText, "");
-    EXPECT_STREQ(record.keyword, "");
-    EXPECT_STREQ(record.duration, "4");
-    EXPECT_STREQ(record.nameLine1, "Cri");
-    EXPECT_STREQ(record.nameLine2, "aigu");
-    EXPECT_TRUE(SlotsFromAreZero(*list, 2));
-}
-
-TEST(SampleTables, AppendCutsValuesToTheirFieldWidth)
-{
-    std::unique_ptr<CategoryList> list = EmptyList();
-    std::string longName(80, 'n');
-    std::string longPath(300, 'p');
-    SampleFields fields = {"12345678901234", longPath.c_str(), longName.c_str(), "sequencesequence", "98765432109",
-                           longName.c_str(), longName.c_str()};
-    ASSERT_EQ(AppendSample(list.get(), fields, 7), 1);
-    const SampleRecord &record = list->slots[0];
-    EXPECT_STREQ(record.number, "123456789");
+    EXPECT_EQ(record.categoryNumber, 7u);
+    EXPECT_EQ(std::string(record.number) + "|" + record.extraText + "|" + record.keyword + "|" + record.duration +
+                  "|" + record.nameLine2, "||sequenceseq|987654321|aigu");
     EXPECT_EQ(std::string(record.path), std::string(255, 'p'));
-    EXPECT_EQ(std::string(record.extraText), std::string(49, 'n'));
-    EXPECT_STREQ(record.keyword, "sequenceseq");
-    EXPECT_STREQ(record.duration, "987654321");
-    EXPECT_EQ(std::string(record.nameLine2), std::string(49, 'n'));
-    EXPECT_TRUE(SlotIsZero(list->slots[1])); /* nothing spilled into the next slot */
-}
+    EXPECT_EQ(std::string(record.nameLine1), std::string(49, 'n'));
+    EXPECT_TRUE(SlotsFromAreZero(*list, 2)); /* nothing spilled into the next slot */
 
-TEST(SampleTables, FiveHundredFitAndTheFiveHundredAndFirstIsRefused)
-{
-    std::unique_ptr<CategoryList> list = EmptyList();
-    for (int n = 1; n <= MAX_SAMPLES_PER_CATEGORY; ++n)
-        AppendNumbered(list.get(), n);
-    ASSERT_EQ(list->count, 500);
+    list = ListOf(MAX_SAMPLES_PER_CATEGORY);
     EXPECT_STREQ(list->slots[499].number, "500");
     std::unique_ptr<CategoryList> before(new CategoryList(*list));
-    SampleFields fields = {"501", "C:\\s501.pxd", "", "bass", "1", "a", "b"};
-    EXPECT_EQ(AppendSample(list.get(), fields, 2), 0);
-    EXPECT_EQ(std::memcmp(before.get(), list.get(), sizeof *list), 0);
-}
+    EXPECT_EQ(AppendSample(list.get(), {"501", "C:\\s501.pxd", "", "bass", "1", "a", "b"}, 2), 0);
+    EXPECT_TRUE(Same(*before, *list));
 
-TEST(SampleTables, AppendRefusesAMissingListOrCategory)
-{
-    std::unique_ptr<CategoryList> list = EmptyList();
-    SampleFields fields = {};
-    EXPECT_EQ(AppendSample(nullptr, fields, 1), 0);
-    EXPECT_EQ(AppendSample(list.get(), fields, 0), 0);
-    EXPECT_EQ(AppendSample(list.get(), fields, 10), 0);
+    list = ListOf(0);
+    EXPECT_EQ(AppendSample(nullptr, {}, 1), 0);
+    EXPECT_EQ(AppendSample(list.get(), {}, 0) + AppendSample(list.get(), {}, 10), 0);
     EXPECT_EQ(list->count, 0);
 }
 
-TEST(SampleTables, RemovingMovesTheEntriesBehindUp)
+TEST(SampleTables, RemovingMovesTheEntriesBehindUpWithAllTheirFields)
 {
     struct Row {
         int id, removed;
-        const char *left[2]; /* numbers of the two entries left */
-    } rows[] = {{1, 0, {"2", "3"}}, {2, 1, {"1", "3"}}, {3, 2, {"1", "2"}}};
+        const char *left;
+    } rows[] = {{1, 0, "2 3"}, {2, 1, "1 3"}, {3, 2, "1 2"}, {4, -1, "1 2 3"}, {5, 3, "1 2 3"}, {6, 500, "1 2 3"}};
     for (const Row &row : rows) {
-        std::unique_ptr<CategoryList> list = EmptyList();
-        for (int n = 1; n <= 3; ++n)
-            AppendNumbered(list.get(), n);
-        EXPECT_EQ(RemoveSample(list.get(), row.removed), 1) << "row " << row.id;
-        ASSERT_EQ(list->count, 2) << "row " << row.id;
-        for (int slot = 0; slot < 2; ++slot) {
+        std::unique_ptr<CategoryList> list = ListOf(3);
+        EXPECT_EQ(RemoveSample(list.get(), row.removed), row.removed >= 0 && row.removed < 3) << "row " << row.id;
+        EXPECT_EQ(Numbers(*list), row.left) << "row " << row.id;
+        for (int slot = 0; slot < list->count; ++slot) {
             const SampleRecord &record = list->slots[slot];
-            std::string number = row.left[slot];
-            EXPECT_EQ(record.used, 1u) << "row " << row.id;
-            EXPECT_EQ(record.number, number) << "row " << row.id;
-            EXPECT_EQ(record.extraText, "e" + number) << "row " << row.id;
-            EXPECT_EQ(record.path, "C:\\s" + number + ".pxd") << "row " << row.id;
-            EXPECT_STREQ(record.keyword, "bass") << "row " << row.id;
-            EXPECT_EQ(record.categoryNumber, 2u) << "row " << row.id;
+            std::string number = record.number;
+            EXPECT_EQ(std::string(record.extraText) + record.path + record.keyword,
+                      "e" + number + "C:\\s" + number + ".pxdbass") << "row " << row.id;
+            EXPECT_EQ(record.used * 10 + record.categoryNumber, 12u) << "row " << row.id;
         }
-        EXPECT_TRUE(SlotsFromAreZero(*list, 2)) << "row " << row.id;
-    }
-}
-
-TEST(SampleTables, RemovingOutsideTheUsedSlotsChangesNothing)
-{
-    std::unique_ptr<CategoryList> list = EmptyList();
-    for (int n = 1; n <= 3; ++n)
-        AppendNumbered(list.get(), n);
-    std::unique_ptr<CategoryList> before(new CategoryList(*list));
-    for (int slot : {-1, 3, 499, 500}) {
-        EXPECT_EQ(RemoveSample(list.get(), slot), 0) << "slot " << slot;
-        EXPECT_EQ(std::memcmp(before.get(), list.get(), sizeof *list), 0) << "slot " << slot;
+        EXPECT_TRUE(SlotsFromAreZero(*list, list->count)) << "row " << row.id;
     }
     EXPECT_EQ(RemoveSample(nullptr, 0), 0);
 }
 
 TEST(SampleTables, CompactionKeepsOnlyFlagOneInOrder)
 {
-    std::unique_ptr<CategoryList> source = EmptyList();
-    for (int n = 1; n <= 9; ++n)
-        AppendNumbered(source.get(), n);
-    for (int slot = 0; slot < 9; ++slot) {
+    std::unique_ptr<CategoryList> source = ListOf(9);
+    for (int slot = 0; slot < 9; ++slot)
         if (slot != 3 && slot != 7)
             source->slots[slot].used = (slot == 5) ? 2 : 0; /* 2 is not "used" */
-    }
-    std::unique_ptr<CategoryList> target = EmptyList();
-    for (int n = 1; n <= 5; ++n)
-        AppendNumbered(target.get(), 100 + n); /* old content must go */
+    std::unique_ptr<CategoryList> target = ListOf(5); /* old content must go */
     EXPECT_EQ(CompactCategoryList(source.get(), target.get()), 1);
-    ASSERT_EQ(target->count, 2);
-    EXPECT_STREQ(target->slots[0].number, "4");
+    EXPECT_EQ(Numbers(*target), "4 8");
     EXPECT_STREQ(target->slots[0].extraText, "e4");
-    EXPECT_STREQ(target->slots[1].number, "8");
-    EXPECT_STREQ(target->slots[1].keyword, "bass");
     EXPECT_TRUE(SlotsFromAreZero(*target, 2));
     EXPECT_EQ(source->count, 9); /* the source is only read */
+    EXPECT_EQ(CompactCategoryList(nullptr, target.get()) + CompactCategoryList(target.get(), nullptr), 0);
+    EXPECT_EQ(Numbers(*target), "4 8");
 }
 
-TEST(SampleTables, CompactionWithAMissingListChangesNothing)
+TEST(SampleRow, RowTexts)
 {
-    std::unique_ptr<CategoryList> list = EmptyList();
-    AppendNumbered(list.get(), 1);
-    EXPECT_EQ(CompactCategoryList(nullptr, list.get()), 0);
-    EXPECT_EQ(list->count, 1);
-    EXPECT_EQ(CompactCategoryList(list.get(), nullptr), 0);
-    EXPECT_EQ(list->count, 1);
+    struct Row {
+        int id;
+        std::string number, name1, name2, path, expected;
+        std::size_t capacity;
+    } rows[] = {
+        {1, "12", "Basse", "profonde", "C:\\Ejay\\b01.pxd",
+         "<n\xB0" "12> - [Basse] - [profonde] - [adresse: C:\\Ejay\\b01.pxd]", ROW_TEXT_CAPACITY},
+        {2, "", "Voix", "éthérée", "D:\\v.pxd", "<n\xB0> - [Voix] - [\xE9th\xE9r\xE9" "e] - [adresse: D:\\v.pxd]",
+         ROW_TEXT_CAPACITY},
+        {3, "", "", "", "", "<n\xB0> - [] - [] - [adresse: ]", ROW_TEXT_CAPACITY},
+        {4, std::string(9, '9'), std::string(49, 'a'), std::string(49, 'b'), std::string(255, 'p'),
+         "<n\xB0" + std::string(9, '9') + "> - [" + std::string(49, 'a') + "] - [" + std::string(49, 'b') +
+             "] - [adresse: " + std::string(255, 'p') + "]", ROW_TEXT_CAPACITY}, /* the widest row, whole */
+        {5, "1", "Basse", "profonde", "C:\\b.pxd", "<n\xB0" "1> - ", 9}, /* cut and terminated */
+    };
+    for (const Row &row : rows) {
+        std::unique_ptr<CategoryList> list(new CategoryList());
+        AppendSample(list.get(), {row.number.c_str(), row.path.c_str(), "", "loop", "1", row.name1.c_str(),
+                                  row.name2.c_str()}, 1);
+        std::string text(ROW_TEXT_CAPACITY, 'z');
+        int length = FormatSampleRow(list->slots[0], &text[0], row.capacity);
+        EXPECT_EQ(std::string(text.c_str()), row.expected) << "row " << row.id;
+        EXPECT_EQ(length, static_cast<int>(row.expected.size())) << "row " << row.id;
+    }
+    EXPECT_EQ(FormatSampleRow(SampleRecord(), nullptr, 10), 0);
 }
