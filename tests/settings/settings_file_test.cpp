@@ -1,7 +1,7 @@
 /*
  * "Pelmora.ini": which files load, what a load leaves in AppSettings, the
- * exact bytes written, and where the file goes when the Windows directory
- * refuses it. Every expected text here is written by hand.
+ * exact bytes written, and where the file is looked for, written and
+ * forgotten. Every expected text here is written by hand.
  */
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #ifdef _WIN32
@@ -23,373 +24,281 @@ namespace fs = std::filesystem;
 
 namespace {
 
-/* A fresh folder per test, holding a "windows" and a "user" folder. */
+void WriteText(const fs::path &path, const std::string &text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadText(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+/* Every value the file keeps, in one line: a failure shows them all. */
+std::string Describe(const AppSettings &s)
+{
+    return std::string(s.ejayDir) + "|" + s.progEjay + "|" + std::to_string(s.autosave) + "|" +
+           std::to_string(s.backup) + "|" + std::to_string(s.runEjay) + "|" + std::to_string(s.position.left) + "," +
+           std::to_string(s.position.top);
+}
+
+/* A fresh folder per test (a random name: other build trees may run the
+   same test at the same time) holding a "windows" and a "user" folder. */
 class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::temp_directory_path() /
-                (std::string("pelmora-settings-") + info->test_suite_name() + "-" + info->name());
-        fs::remove_all(root_);
-        fs::create_directories(WindowsDir());
-        std::memset(&settings_, 0, sizeof settings_);
-        std::snprintf(settings_.windowsDir, sizeof settings_.windowsDir, "%s",
-                      WindowsDir().string().c_str());
-        SetUserSettingsFolder(UserDir().string().c_str());
+        fs::create_directories(windowsDir);
+        std::snprintf(settings.windowsDir, sizeof settings.windowsDir, "%s", windowsDir.string().c_str());
+        SetUserSettingsFolder(userDir.string().c_str());
     }
-
     void TearDown() override
     {
         SetUserSettingsFolder("");
         std::error_code ignored;
-        fs::remove_all(root_, ignored);
+        fs::remove_all(root, ignored);
     }
-
-    fs::path WindowsDir() const { return root_ / "windows"; }
-    fs::path UserDir() const { return root_ / "user"; }
-    fs::path WindowsCopy() const { return WindowsDir() / "Pelmora.ini"; }
-    fs::path UserCopy() const { return UserDir() / "Pelmora.ini"; }
-
-    static void WriteText(const fs::path &path, const std::string &text)
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << text;
-    }
-
-    static std::string ReadText(const fs::path &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
     int LoadText(const std::string &text)
     {
-        WriteText(WindowsCopy(), text);
-        return LoadSettings(&settings_, WindowsCopy().string().c_str());
+        WriteText(windowsCopy, text);
+        return LoadSettings(&settings, windowsCopy.string().c_str());
+    }
+    std::string Found()
+    {
+        char path[512] = "unchanged";
+        return FindSettingsFile(settings, path, sizeof path) ? path : std::string("none:") + path;
+    }
+    void FillSample()
+    {
+        std::snprintf(settings.ejayDir, sizeof settings.ejayDir, "C:\\Ejay");
+        std::snprintf(settings.progEjay, sizeof settings.progEjay, "C:\\Ejay\\ejay.exe");
+        settings.autosave = 1;
+        settings.runEjay = 2;
+        settings.currentStyle = 13;
+        settings.position = {-4, 17, 456, 752};
     }
 
-    fs::path root_;
-    AppSettings settings_;
+    fs::path root = fs::temp_directory_path() / ("pelmora-settings-" + std::to_string(std::random_device()()));
+    fs::path windowsDir = root / "windows", userDir = root / "user";
+    fs::path windowsCopy = windowsDir / "Pelmora.ini", userCopy = userDir / "Pelmora.ini";
+    AppSettings settings = {};
 };
 
-const char CANONICAL[] =
-    "[SYSTEM]\r\n"
-    "ejayDir=C:\\Ejay\r\n"
-    "progEjay=C:\\Ejay\\ejay.exe\r\n"
-    "autosave=1\r\n"
-    "backup=0\r\n"
-    "runEjay=1\r\n"
-    "\r\n"
-    "[WINDOW]\r\n"
-    "position=120,45\r\n"
-    "\r\n";
-
-/* ---- Files that load -------------------------------------------------- */
-
-struct LoadableFile {
-    int row;
-    const char *text;
-};
-
-const LoadableFile LOADABLE_FILES[] = {
-    {1, CANONICAL},
-    {2, "[WINDOW]\nposition=120,45\n[SYSTEM]\nrunEjay=1\nbackup=0\nautosave=1\n"
-        "progEjay=C:\\Ejay\\ejay.exe\nejayDir=C:\\Ejay\n"},
-    {3, "; written by hand\n[OTHER]\nkey=value\n[SYSTEM]\nejayDir = C:\\Ejay\n"
-        "// another comment\nprogEjay=C:\\Ejay\\ejay.exe\nautosave=1\nextra=3\nbackup=0\n"
-        "runEjay=1\n[MORE]\n[WINDOW]\nposition=120,45\n"},
-    {4, "[system]\nejaydir=C:\\Ejay\nprogejay=C:\\Ejay\\ejay.exe\nautosave=1\nbackup=0\n"
-        "runejay=1\n[window]\nposition=120,45\n"},
-    {5, "[SYSTEM]\nEJAYDIR=C:\\Ejay\nPROGEJAY=C:\\Ejay\\ejay.exe\nAUTOSAVE=1\nBACKUP=0\n"
-        "RUNEJAY=1\n[WINDOW]\nPOSITION=120,45\n"},
-    /* Members are looked up through the whole file: an empty WINDOW class
-       is enough when position stands under SYSTEM. */
-    {6, "[SYSTEM]\nejayDir=C:\\Ejay\nprogEjay=C:\\Ejay\\ejay.exe\nautosave=1\nbackup=0\n"
-        "runEjay=1\nposition=120,45\n[WINDOW]\n"},
-};
+const char CANONICAL[] = "[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=C:\\Ejay\\ejay.exe\r\nautosave=1\r\nbackup=0\r\n"
+                         "runEjay=1\r\n\r\n[WINDOW]\r\nposition=120,45\r\n\r\n";
+const char WRITTEN_SAMPLE[] = "[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=C:\\Ejay\\ejay.exe\r\nautosave=1\r\nbackup=0\r\n"
+                              "runEjay=2\r\n\r\n[WINDOW]\r\nposition=-4,17\r\n\r\n";
 
 TEST_F(SettingsFileTest, EquivalentFilesAllLoadTheSameRecord)
 {
-    for (const LoadableFile &file : LOADABLE_FILES) {
-        std::memset(&settings_, 0, sizeof settings_);
-        ASSERT_EQ(1, LoadText(file.text)) << "row " << file.row;
-        EXPECT_STREQ("C:\\Ejay", settings_.ejayDir) << "row " << file.row;
-        EXPECT_STREQ("C:\\Ejay\\ejay.exe", settings_.progEjay) << "row " << file.row;
-        EXPECT_EQ(1, settings_.autosave) << "row " << file.row;
-        EXPECT_EQ(0, settings_.backup) << "row " << file.row;
-        EXPECT_EQ(1, settings_.runEjay) << "row " << file.row;
-        EXPECT_EQ(120, settings_.position.left) << "row " << file.row;
-        EXPECT_EQ(45, settings_.position.top) << "row " << file.row;
+    const char *files[] = {
+        CANONICAL,
+        "[WINDOW]\nposition=120,45\n[SYSTEM]\nrunEjay=1\nbackup=0\nautosave=1\nprogEjay=C:\\Ejay\\ejay.exe\n"
+        "ejayDir=C:\\Ejay\n",
+        "; written by hand\n[OTHER]\nkey=value\n[SYSTEM]\nejayDir = C:\\Ejay\n// another comment\n"
+        "progEjay=C:\\Ejay\\ejay.exe\nautosave=1\nextra=3\nbackup=0\nrunEjay=1\n[MORE]\n[WINDOW]\nposition=120,45\n",
+        "[system]\nejaydir=C:\\Ejay\nprogejay=C:\\Ejay\\ejay.exe\nautosave=1\nbackup=0\nrunejay=1\n[window]\n"
+        "position=120,45\n",
+        "[SYSTEM]\nEJAYDIR=C:\\Ejay\nPROGEJAY=C:\\Ejay\\ejay.exe\nAUTOSAVE=1\nBACKUP=0\nRUNEJAY=1\n[WINDOW]\n"
+        "POSITION=120,45\n",
+        /* Members are looked up through the whole file: an empty WINDOW
+           class is enough when position stands under SYSTEM. */
+        "[SYSTEM]\nejayDir=C:\\Ejay\nprogEjay=C:\\Ejay\\ejay.exe\nautosave=1\nbackup=0\nrunEjay=1\n"
+        "position=120,45\n[WINDOW]\n",
+    };
+    for (int row = 0; row < 6; ++row) {
+        settings = AppSettings();
+        ASSERT_EQ(1, LoadText(files[row])) << "row " << row + 1;
+        EXPECT_EQ("C:\\Ejay|C:\\Ejay\\ejay.exe|1|0|1|120,45", Describe(settings)) << "row " << row + 1;
     }
 }
-
-/* ---- Damaged files ---------------------------------------------------- */
-
-const LoadableFile DAMAGED_FILES[] = {
-    {1, ""},
-    {2, "[WINDOW]\nposition=1,2\n"},
-    {3, "[SYSTEM]\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n"},
-    {4, "[SYSTEM]\nejayDir=d\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n"},
-    {5, "[SYSTEM]\nejayDir=d\nprogEjay=p\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n"},
-    {6, "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nrunEjay=0\n[WINDOW]\nposition=1,2\n"},
-    {7, "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\n[WINDOW]\nposition=1,2\n"},
-    {8, "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\n"},
-    /* position under SYSTEM does not stand in for a missing WINDOW class */
-    {9, "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\nposition=1,2\n"},
-    /* a near miss of a name is another name */
-    {10, "[SYSTEMS]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\n"
-         "position=1,2\n"},
-    {11, "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOWS]\n"
-         "position=1,2\n"},
-};
 
 TEST_F(SettingsFileTest, FileLackingAClassOrMemberIsDamaged)
 {
-    for (const LoadableFile &file : DAMAGED_FILES) {
-        EXPECT_EQ(0, LoadText(file.text)) << "row " << file.row;
-    }
+    const char *files[] = {
+        "",
+        "[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\n",
+        /* position under SYSTEM does not stand in for a missing WINDOW class */
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\nposition=1,2\n",
+        /* a near miss of a name is another name */
+        "[SYSTEMS]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
+        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOWS]\nposition=1,2\n",
+    };
+    for (int row = 0; row < 11; ++row)
+        EXPECT_EQ(0, LoadText(files[row])) << "row " << row + 1;
+    EXPECT_EQ(0, LoadSettings(&settings, (windowsDir / "absent.ini").string().c_str()));
 }
-
-TEST_F(SettingsFileTest, MissingFileIsNotLoaded)
-{
-    settings_.autosave = 7;
-    EXPECT_EQ(0, LoadSettings(&settings_, (WindowsDir() / "absent.ini").string().c_str()));
-    EXPECT_EQ(7, settings_.autosave);
-}
-
-TEST_F(SettingsFileTest, EarlyEndKeepsWhatWasReadSoFar)
-{
-    std::snprintf(settings_.progEjay, sizeof settings_.progEjay, "old");
-    settings_.position.left = 33;
-    EXPECT_EQ(0, LoadText("[SYSTEM]\nejayDir=new\nautosave=1\n"));
-    EXPECT_STREQ("new", settings_.ejayDir);
-    EXPECT_STREQ("old", settings_.progEjay);
-    EXPECT_EQ(33, settings_.position.left);
-}
-
-/* ---- Values ----------------------------------------------------------- */
-
-struct ValueCase {
-    int row;
-    const char *option;   /* value written for autosave, backup and runEjay */
-    const char *position;
-    int expectedOption;
-    int expectedLeft;
-    int expectedTop;
-};
-
-/* Position starts at (500, 600) before each load. */
-const ValueCase VALUE_CASES[] = {
-    {1, "yes", "10,20", 0, 10, 20},
-    {2, "2", "10,20", 2, 10, 20},
-    {3, "", "-20,15", 0, -20, 15},
-    {4, "1x", "-5,-7", 1, -5, -7},
-    {5, "-1", "x,20", -1, 500, 600},
-    {6, "0", "42", 0, 42, 600},
-    {7, "1", "42,", 1, 42, 600},
-    {8, " 1", "", 1, 500, 600},
-    {9, "99999999999", "99999999999,-99999999999", 2147483647, 2147483647, -2147483647 - 1},
-};
 
 TEST_F(SettingsFileTest, OptionsAndPositionReadAsTheyStand)
 {
-    for (const ValueCase &value : VALUE_CASES) {
-        settings_.position.left = 500;
-        settings_.position.top = 600;
-        std::string text = std::string("[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=") +
-                           value.option + "\nbackup=" + value.option + "\nrunEjay=" +
-                           value.option + "\n[WINDOW]\nposition=" + value.position + "\n";
-        ASSERT_EQ(1, LoadText(text)) << "row " << value.row;
-        EXPECT_EQ(value.expectedOption, settings_.autosave) << "row " << value.row;
-        EXPECT_EQ(value.expectedOption, settings_.backup) << "row " << value.row;
-        EXPECT_EQ(value.expectedOption, settings_.runEjay) << "row " << value.row;
-        EXPECT_EQ(value.expectedLeft, settings_.position.left) << "row " << value.row;
-        EXPECT_EQ(value.expectedTop, settings_.position.top) << "row " << value.row;
+    struct Row {
+        int id;
+        const char *option, *position; /* the option is written for autosave, backup and runEjay */
+        std::string loaded;            /* position starts at (500, 600) */
+    } rows[] = {
+        {1, "yes", "10,20", "|0|0|0|10,20"},
+        {2, "2", "10,20", "|2|2|2|10,20"},
+        {3, "", "-20,15", "|0|0|0|-20,15"},
+        {4, "1x", "-5,-7", "|1|1|1|-5,-7"},
+        {5, "-1", "x,20", "|-1|-1|-1|500,600"},
+        {6, "0", "42", "|0|0|0|42,600"},
+        {7, "1", "42,", "|1|1|1|42,600"},
+        {8, " 1", "", "|1|1|1|500,600"},
+        {9, "99999999999", "99999999999,-99999999999", "|2147483647|2147483647|2147483647|2147483647,-2147483648"},
+    };
+    for (const Row &row : rows) {
+        settings.position.left = 500;
+        settings.position.top = 600;
+        std::string option = row.option;
+        ASSERT_EQ(1, LoadText("[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=" + option + "\nbackup=" + option +
+                              "\nrunEjay=" + option + "\n[WINDOW]\nposition=" + row.position + "\n"))
+            << "row " << row.id;
+        EXPECT_EQ("d|p" + row.loaded, Describe(settings)) << "row " << row.id;
     }
 }
 
-/* ---- Writing ---------------------------------------------------------- */
-
-void FillSample(AppSettings *settings)
+TEST_F(SettingsFileTest, WrittenFileHoldsExactlyTwoClassesAndSixMembersAndLoadsBack)
 {
-    std::snprintf(settings->ejayDir, sizeof settings->ejayDir, "C:\\Ejay");
-    std::snprintf(settings->progEjay, sizeof settings->progEjay, "C:\\Ejay\\ejay.exe");
-    settings->autosave = 1;
-    settings->backup = 0;
-    settings->runEjay = 2;
-    settings->currentStyle = 13;
-    settings->position = {-4, 17, 456, 752};
-}
-
-const char WRITTEN_SAMPLE[] =
-    "[SYSTEM]\r\n"
-    "ejayDir=C:\\Ejay\r\n"
-    "progEjay=C:\\Ejay\\ejay.exe\r\n"
-    "autosave=1\r\n"
-    "backup=0\r\n"
-    "runEjay=2\r\n"
-    "\r\n"
-    "[WINDOW]\r\n"
-    "position=-4,17\r\n"
-    "\r\n";
-
-TEST_F(SettingsFileTest, WrittenFileHoldsExactlyTwoClassesAndSixMembers)
-{
-    WriteText(WindowsCopy(), "; my notes\n[SYSTEM]\nejayDir=x\nkeep=me\n[EXTRA]\na=b\n");
-    FillSample(&settings_);
+    WriteText(windowsCopy, "; my notes\n[SYSTEM]\nejayDir=x\nkeep=me\n[EXTRA]\na=b\n");
+    FillSample();
     char saved[512] = "unchanged";
-    ASSERT_EQ(1, SaveSettings(settings_, saved, sizeof saved));
-    EXPECT_EQ(WindowsCopy().string(), saved);
-    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(WindowsCopy()));
-    EXPECT_FALSE(fs::exists(UserCopy()));
-}
-
-TEST_F(SettingsFileTest, EmptyPathsAreWrittenAsEmptyValuesAndReadBack)
-{
-    settings_.position = {0, 0, 0, 0};
-    ASSERT_EQ(1, SaveSettings(settings_, nullptr, 0));
-    EXPECT_EQ("[SYSTEM]\r\nejayDir=\r\nprogEjay=\r\nautosave=0\r\nbackup=0\r\nrunEjay=0\r\n"
-              "\r\n[WINDOW]\r\nposition=0,0\r\n\r\n",
-              ReadText(WindowsCopy()));
-    settings_.autosave = 5;
-    ASSERT_EQ(1, LoadSettings(&settings_, WindowsCopy().string().c_str()));
-    EXPECT_EQ(0, settings_.autosave);
-    EXPECT_STREQ("", settings_.ejayDir);
-}
-
-TEST_F(SettingsFileTest, SavedSettingsLoadBack)
-{
-    FillSample(&settings_);
-    ASSERT_EQ(1, SaveSettings(settings_, nullptr, 0));
+    ASSERT_EQ(1, SaveSettings(settings, saved, sizeof saved));
+    EXPECT_EQ(windowsCopy.string(), saved);
+    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(windowsCopy));
+    EXPECT_FALSE(fs::exists(userCopy));
     AppSettings loaded = {};
-    ASSERT_EQ(1, LoadSettings(&loaded, WindowsCopy().string().c_str()));
-    EXPECT_STREQ(settings_.ejayDir, loaded.ejayDir);
-    EXPECT_STREQ(settings_.progEjay, loaded.progEjay);
-    EXPECT_EQ(1, loaded.autosave);
-    EXPECT_EQ(0, loaded.backup);
-    EXPECT_EQ(2, loaded.runEjay);
-    EXPECT_EQ(-4, loaded.position.left);
-    EXPECT_EQ(17, loaded.position.top);
+    ASSERT_EQ(1, LoadSettings(&loaded, windowsCopy.string().c_str()));
+    EXPECT_EQ("C:\\Ejay|C:\\Ejay\\ejay.exe|1|0|2|-4,17", Describe(loaded));
     EXPECT_EQ(0, loaded.currentStyle); /* never kept */
 }
-
-/* ---- Texts the file can keep ------------------------------------------ */
-
-struct KeptText {
-    int row;
-    const char *text;
-    int kept;
-};
-
-const KeptText KEPT_TEXTS[] = {
-    {1, "", 1},
-    {2, "C:\\Ejay", 1},
-    {3, "C:\\Program Files\\Ejay Spéciale\\", 1},
-    {4, "\\\\server\\share\\Ejay", 1},
-    {5, "C:/Ejay/dir", 1},
-    {6, "C:\\Music;Old\\Ejay", 0},
-    {7, "C:\\Ejay\tTabs", 0},
-    {8, " C:\\Ejay", 0},
-    {9, "C:\\Ejay ", 0},
-    {10, "file://C:/Ejay", 0},
-    {11, "C:\\Ejay\nsecond line", 0},
-};
 
 /* Each text the check accepts must come back whole through the file; each
    it refuses would not. */
 TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
 {
-    for (const KeptText &kept : KEPT_TEXTS) {
-        EXPECT_EQ(kept.kept, SettingsTextCanBeKept(kept.text)) << "row " << kept.row;
-        std::snprintf(settings_.ejayDir, sizeof settings_.ejayDir, "%s", kept.text);
-        ASSERT_EQ(1, SaveSettings(settings_, nullptr, 0)) << "row " << kept.row;
+    struct Row {
+        int id;
+        const char *text;
+        int kept;
+    } rows[] = {
+        {1, "", 1},
+        {2, "C:\\Program Files\\Ejay Spéciale\\", 1},
+        {3, "\\\\server\\share\\Ejay", 1},
+        {4, "C:/Ejay/dir", 1},
+        {5, "C:\\Music;Old\\Ejay", 0},
+        {6, "C:\\Ejay\tTabs", 0},
+        {7, " C:\\Ejay", 0},
+        {8, "C:\\Ejay ", 0},
+        {9, "file://C:/Ejay", 0},
+        {10, "C:\\Ejay\nsecond line", 0},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(row.kept, SettingsTextCanBeKept(row.text)) << "row " << row.id;
+        std::snprintf(settings.ejayDir, sizeof settings.ejayDir, "%s", row.text);
+        ASSERT_EQ(1, SaveSettings(settings, nullptr, 0)) << "row " << row.id;
         AppSettings loaded = {};
-        ASSERT_EQ(1, LoadSettings(&loaded, WindowsCopy().string().c_str())) << "row " << kept.row;
-        EXPECT_EQ(kept.kept == 1, std::string(kept.text) == loaded.ejayDir) << "row " << kept.row;
+        ASSERT_EQ(1, LoadSettings(&loaded, windowsCopy.string().c_str())) << "row " << row.id;
+        EXPECT_EQ(row.kept == 1, std::string(row.text) == loaded.ejayDir) << "row " << row.id;
     }
     EXPECT_EQ(0, SettingsTextCanBeKept(nullptr));
     EXPECT_EQ(0, SettingsTextCanBeKept(std::string(256, 'a').c_str()));
     EXPECT_EQ(1, SettingsTextCanBeKept(std::string(255, 'a').c_str()));
 }
 
-/* ---- Where the file is kept ------------------------------------------- */
+TEST_F(SettingsFileTest, PathsAreJoinedNeverCut)
+{
+    char path[300], small[10];
+    EXPECT_EQ(1, SettingsFilePath(settings, path, sizeof path));
+    EXPECT_EQ(windowsCopy.string(), path);
+    EXPECT_EQ(0, SettingsFilePath(settings, small, sizeof small));
+    EXPECT_STREQ("", small);
+    EXPECT_EQ(1, UserSettingsFilePath(path, sizeof path));
+    EXPECT_EQ(userCopy.string(), path);
+    SetUserSettingsFolder(std::string(300, 'u').c_str()); /* too long: none */
+    EXPECT_EQ(0, UserSettingsFilePath(path, sizeof path));
+    SetUserSettingsFolder("");
+    EXPECT_EQ(0, UserSettingsFilePath(path, sizeof path));
+    settings.windowsDir[0] = '\0'; /* would name a file at the root */
+    EXPECT_EQ(0, SettingsFilePath(settings, path, sizeof path));
+}
 
+TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
+{
+    fs::create_directories(userDir);
+    struct Row {
+        int id;
+        bool windowsCopy, userCopy;
+        std::string found;
+    } rows[] = {{1, false, false, "none:"}, {2, true, false, windowsCopy.string()},
+                {3, false, true, userCopy.string()}, {4, true, true, userCopy.string()}};
+    for (const Row &row : rows) {
+        fs::remove(windowsCopy);
+        fs::remove(userCopy);
+        if (row.windowsCopy)
+            WriteText(windowsCopy, CANONICAL);
+        if (row.userCopy)
+            WriteText(userCopy, CANONICAL);
+        EXPECT_EQ(row.found, Found()) << "row " << row.id;
+    }
+    ForgetSettingsFile(settings);
+    EXPECT_FALSE(fs::exists(windowsCopy) || fs::exists(userCopy));
+    ForgetSettingsFile(settings); /* nothing left: no harm */
+    EXPECT_TRUE(fs::exists(windowsDir));
+}
+
+/* Settings fallback: when the Windows directory refuses the file, the
+   user's copy takes it (its folder made); with nowhere to write, failure. */
 TEST_F(SettingsFileTest, UnwritableWindowsDirectoryFallsBackToTheUserCopy)
 {
-    fs::remove_all(WindowsDir()); /* nothing can be written there now */
-    FillSample(&settings_);
+    fs::remove_all(windowsDir);
+    FillSample();
     char saved[512] = "";
-    ASSERT_EQ(1, SaveSettings(settings_, saved, sizeof saved));
-    EXPECT_EQ(UserCopy().string(), saved);
-    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(UserCopy())); /* its folder was made */
-}
+    ASSERT_EQ(1, SaveSettings(settings, saved, sizeof saved));
+    EXPECT_EQ(userCopy.string(), saved);
+    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(userCopy));
 
-TEST_F(SettingsFileTest, NowhereToWriteReportsFailure)
-{
-    fs::remove_all(WindowsDir());
-    SetUserSettingsFolder((root_ / "missing" / "user").string().c_str());
-    char saved[512] = "unchanged";
-    EXPECT_EQ(0, SaveSettings(settings_, saved, sizeof saved));
+    SetUserSettingsFolder((root / "missing" / "user").string().c_str());
+    EXPECT_EQ(0, SaveSettings(settings, saved, sizeof saved));
     EXPECT_STREQ("", saved);
-}
-
-TEST_F(SettingsFileTest, ReadingPrefersTheUserCopy)
-{
-    WriteText(WindowsCopy(), CANONICAL);
-    fs::create_directories(UserDir());
-    WriteText(UserCopy(), "[SYSTEM]\nejayDir=D:\\Mine\nprogEjay=\nautosave=0\nbackup=1\n"
-                          "runEjay=0\n[WINDOW]\nposition=7,8\n");
-    char path[512];
-    ASSERT_EQ(1, FindSettingsFile(settings_, path, sizeof path));
-    EXPECT_EQ(UserCopy().string(), path);
-    ASSERT_EQ(1, LoadSettings(&settings_, path));
-    EXPECT_STREQ("D:\\Mine", settings_.ejayDir);
-    EXPECT_EQ(1, settings_.backup);
 }
 
 /* Once the Windows directory takes the file again, an older user's copy
    would hide it at the next start: it goes. */
 TEST_F(SettingsFileTest, SavingToTheWindowsDirectoryRemovesAStaleUserCopy)
 {
-    fs::create_directories(UserDir());
-    WriteText(UserCopy(), CANONICAL);
-    FillSample(&settings_);
-    ASSERT_EQ(1, SaveSettings(settings_, nullptr, 0));
-    EXPECT_FALSE(fs::exists(UserCopy()));
-    char path[512];
-    ASSERT_EQ(1, FindSettingsFile(settings_, path, sizeof path));
-    EXPECT_EQ(WindowsCopy().string(), path);
+    fs::create_directories(userDir);
+    WriteText(userCopy, CANONICAL);
+    ASSERT_EQ(1, SaveSettings(settings, nullptr, 0));
+    EXPECT_FALSE(fs::exists(userCopy));
+    EXPECT_EQ(windowsCopy.string(), Found());
 }
 
 #ifdef _WIN32
 /* As a scanner or another program does: the file is open with read and
-   delete sharing only, so it cannot be written. The Windows directory's
-   file stays as it was and the settings go to the user's copy, which the
-   next start reads. */
+   delete sharing only, so it cannot be written. It stays as it was and
+   the settings go to the user's copy, which the next start reads. */
 TEST_F(SettingsFileTest, WindowsCopyHeldOpenFallsBackAndIsLeftIntact)
 {
-    WriteText(WindowsCopy(), CANONICAL);
-    HANDLE held = CreateFileA(WindowsCopy().string().c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_DELETE, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
+    WriteText(windowsCopy, CANONICAL);
+    HANDLE held = CreateFileA(windowsCopy.string().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, NULL,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    FillSample(&settings_);
+    FillSample();
     char saved[512] = "";
-    int result = SaveSettings(settings_, saved, sizeof saved);
+    int result = SaveSettings(settings, saved, sizeof saved);
     CloseHandle(held);
-
     ASSERT_EQ(1, result);
-    EXPECT_EQ(UserCopy().string(), saved);
-    EXPECT_EQ(CANONICAL, ReadText(WindowsCopy()));
-    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(UserCopy()));
-
-    char path[512];
-    ASSERT_EQ(1, FindSettingsFile(settings_, path, sizeof path));
-    EXPECT_EQ(UserCopy().string(), path);
-    AppSettings loaded = {};
-    ASSERT_EQ(1, LoadSettings(&loaded, path));
-    EXPECT_EQ(2, loaded.runEjay);
+    EXPECT_EQ(userCopy.string(), saved);
+    EXPECT_EQ(CANONICAL, ReadText(windowsCopy));
+    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(userCopy));
+    EXPECT_EQ(userCopy.string(), Found());
 }
 #endif
 
