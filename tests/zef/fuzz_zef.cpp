@@ -15,55 +15,34 @@ namespace {
 
 ZEFINFO g_info;  // about 20 MB: static, as the program keeps it
 
-std::string ScratchPath(const char *ending) {
-    return "/tmp/fuzz_zef_" + std::to_string(getpid()) + ending;
-}
-
-void WriteInput(const std::string &path, const uint8_t *data, size_t size) {
-    FILE *file = fopen(path.c_str(), "wb");
-    if (!file) abort();
-    if (size) fwrite(data, 1, size, file);
-    fclose(file);
-}
-
 void Check(bool condition) {
     if (!condition) abort();
 }
 
 bool Terminated(const char *text) { return memchr(text, '\0', ZEF_TEXT_SIZE) != nullptr; }
 
-// What the record must always look like after a call: the slots in use
-// (the only ones the library reads or writes) hold terminated texts.
+// The slots in use (the only ones the library reads or writes) hold
+// terminated texts, and the counts stay in range.
 void CheckRecord(const ZEFINFO &info) {
     Check(info.classCount >= 0 && info.classCount <= ZEF_MAX_CLASSES);
     Check(Terminated(info.fileName) && Terminated(info.directory));
     for (const ZEFCLASS &cls : info.classes) {
         if (!cls.used) continue;
-        Check(Terminated(cls.name));
-        Check(cls.memberCount >= 0 && cls.memberCount <= ZEF_MAX_MEMBERS);
-        for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
-            if (cls.members[m].used) Check(Terminated(cls.members[m].name));
-            if (cls.inits[m].used) Check(Terminated(cls.inits[m].text));
-        }
+        Check(Terminated(cls.name) && cls.memberCount >= 0 && cls.memberCount <= ZEF_MAX_MEMBERS);
+        for (int m = 0; m < ZEF_MAX_MEMBERS; m++)
+            Check((!cls.members[m].used || Terminated(cls.members[m].name)) &&
+                  (!cls.inits[m].used || Terminated(cls.inits[m].text)));
     }
 }
 
-// A name from the input itself: up to 300 bytes, so some are too long.
-std::string RawName(const uint8_t *data, size_t size) {
-    size_t length = size < 300 ? size : 300;
-    std::string name(reinterpret_cast<const char *>(data), length);
-    return name.c_str();  // up to the first NUL
-}
-
-void LookupsAndEdits(ZEFINFO *info, const uint8_t *data, size_t size) {
+// raw: a name from the input itself, up to 300 bytes, so some are too long.
+void LookupsAndEdits(ZEFINFO *info, char *raw) {
     char out[ZEF_TEXT_SIZE] = "";
-    std::string raw = RawName(data, size);
-    char *rawName = raw.data();
-    ZEF_ExistClass(rawName, info);
-    ZEF_ExistMember(rawName, info);
-    ZEF_ExistInit(rawName, info);
-    ZEF_GetInit(rawName, out, info);
-    for (int c = 0; c < ZEF_MAX_CLASSES && c < 3; c++) {
+    ZEF_ExistClass(raw, info);
+    ZEF_ExistMember(raw, info);
+    ZEF_ExistInit(raw, info);
+    ZEF_GetInit(raw, out, info);
+    for (int c = 0; c < 3; c++) {
         ZEFCLASS &cls = info->classes[c];
         if (!cls.used) continue;
         std::string className = cls.name, member = cls.members[0].name, init = cls.inits[0].text;
@@ -71,12 +50,12 @@ void LookupsAndEdits(ZEFINFO *info, const uint8_t *data, size_t size) {
         ZEF_GetInit(member.data(), out, info);
         Check(Terminated(out));
         ZEF_ExistInit(init.data(), info);
-        ZEF_SetInit(member.data(), rawName, info);
-        ZEF_AddMember(className.data(), rawName, init.data(), info);
+        ZEF_SetInit(member.data(), raw, info);
+        ZEF_AddMember(className.data(), raw, init.data(), info);
         ZEF_SetMember(member.data(), init.data(), info);
         ZEF_DelMember(init.data(), info);
-        ZEF_SetClass(className.data(), rawName, info);
-        ZEF_DelClass(rawName, info);
+        ZEF_SetClass(className.data(), raw, info);
+        ZEF_DelClass(raw, info);
         ZEF_AddClass(className.data(), info);
         CheckRecord(*info);
     }
@@ -85,14 +64,18 @@ void LookupsAndEdits(ZEFINFO *info, const uint8_t *data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    std::string input = ScratchPath(".ini"), output = ScratchPath(".out");
-    WriteInput(input, data, size);
-    if (ZEF_OpenFile(input.data(), &g_info) != ZEF_OK) abort();
+    std::string input = "/tmp/fuzz_zef_" + std::to_string(getpid()), output = input + ".out";
+    FILE *file = fopen(input.c_str(), "wb");
+    Check(file != nullptr);
+    if (size) fwrite(data, 1, size, file);
+    fclose(file);
+    Check(ZEF_OpenFile(input.data(), &g_info) == ZEF_OK);
     Check(g_info.fileSize == static_cast<int>(size));
     CheckRecord(g_info);
-    LookupsAndEdits(&g_info, data, size);
-    if (ZEF_WriteFile(output.data(), &g_info) != ZEF_OK) abort();
-    if (ZEF_OpenFile(output.data(), &g_info) != ZEF_OK) abort();
+    std::string raw = std::string(reinterpret_cast<const char *>(data), size < 300 ? size : 300).c_str();
+    LookupsAndEdits(&g_info, raw.data());
+    Check(ZEF_WriteFile(output.data(), &g_info) == ZEF_OK);
+    Check(ZEF_OpenFile(output.data(), &g_info) == ZEF_OK);
     CheckRecord(g_info);
     remove(input.c_str());
     remove(output.c_str());

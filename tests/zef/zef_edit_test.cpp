@@ -1,113 +1,183 @@
-// Edits in memory: building a document from a cleared record, deleting,
-// renaming and setting values.
-#include <gtest/gtest.h>
-
+// Lookups and edits in memory: case rules, duplicates (the first in slot
+// order is the one meant), freed slots, capacities and arguments too long.
 #include "zef_test_support.h"
 
 using namespace zeftest;
 
 namespace {
 
-TEST(ZefEdit, BuildFromAClearedRecordAndWrite) {
-    ScratchDir dir;
-    auto info = NewRecord();
+class ZefEdit : public ZefTest {};
+
+TEST(ZefCase, GetMajMapsAsciiLettersOnly) {
+    const struct {
+        int row;
+        char in;
+        int out;
+    } rows[] = {
+        {1, 'q', 'Q'}, {2, 'Q', 'Q'}, {3, 'a', 'A'}, {4, 'z', 'Z'}, {5, '5', '5'}, {6, '`', '`'},
+        {7, '{', '{'}, {8, '\0', 0}, {9, '\xE9', -23}, {10, '\xC9', -55}, {11, '\xFF', -1},
+    };
+    for (const auto &r : rows) EXPECT_EQ(r.out, ZEF_getMAJ(r.in)) << "row " << r.row;
+}
+
+TEST_F(ZefEdit, LookupsIgnoreAsciiCaseOnly) {
+    ASSERT_EQ(ZEF_OK, Read("[System]\nWinDir=on\n[\xE9t\xE9]\n\xE9l\xE9ve=\xC9" "COLE\n"));
+    const struct {
+        int row;
+        int (*exist)(char *, ZEFINFO *);
+        const char *name;
+        int expected;
+    } rows[] = {
+        {1, ZEF_ExistClass, "system", 1}, {2, ZEF_ExistClass, "SYSTEM", 1}, {3, ZEF_ExistClass, "Syste", 0},
+        {4, ZEF_ExistClass, "Systems", 0}, {5, ZEF_ExistClass, "\xE9T\xE9", 1}, {6, ZEF_ExistClass, "\xC9T\xC9", 0},
+        {7, ZEF_ExistMember, "windir", 1}, {8, ZEF_ExistMember, "\xE9L\xE9VE", 1},
+        {9, ZEF_ExistMember, "\xC9L\xC9VE", 0}, {10, ZEF_ExistInit, "ON", 1}, {11, ZEF_ExistInit, "o", 0},
+        {12, ZEF_ExistInit, "onx", 0}, {13, ZEF_ExistInit, "\xC9" "cole", 1}, {14, ZEF_ExistInit, "\xE9" "cole", 0},
+    };
+    for (const auto &r : rows) EXPECT_EQ(r.expected, r.exist(Str(r.name), info.get())) << "row " << r.row;
+    EXPECT_EQ("on", GetInit(info.get(), "WINDIR"));
+    // Stored text keeps its case.
+    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("SYSTEM"), Str("oThEr"), Str("Ab"), info.get()));
+    EXPECT_EQ("0:[System] WinDir=on oThEr=Ab\n1:[\xE9t\xE9] \xE9l\xE9ve=\xC9" "COLE\n", Doc());
+}
+
+TEST_F(ZefEdit, BuildFromAClearedRecordAndWrite) {
     ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("System"), info.get()));
     EXPECT_EQ(1, info->opened);
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("system"), Str("WinDir"), Str("C:\\WINDOWS"), info.get()));
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("System"), Str("Empty"), Str(""), info.get()));
     ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("Fen"), info.get()));
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("Fen"), Str("x"), Str("10"), info.get()));
-    EXPECT_EQ(2, info->classCount);
     EXPECT_EQ(3, info->memberTotal);
     EXPECT_EQ(3, info->initTotal);
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[System]\r\nWinDir=C:\\WINDOWS\r\nEmpty=\r\n\r\n[Fen]\r\nx=10\r\n\r\n",
-              ReadBytes(dir.Path("out.ini")));
-}
-
-TEST(ZefEdit, GetInitReplacesALongerEarlierText) {
-    auto info = NewRecord();
-    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("C"), info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str("short"), Str("ab"), info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str("empty"), Str(""), info.get()));
+    EXPECT_EQ("[System]\r\nWinDir=C:\\WINDOWS\r\nEmpty=\r\n\r\n[Fen]\r\nx=10\r\n\r\n", Written());
+    // A longer earlier text in the caller's buffer is cleared, not just cut.
     char out[ZEF_TEXT_SIZE] = "a much longer earlier text";
-    ASSERT_EQ(ZEF_OK, ZEF_GetInit(Str("SHORT"), out, info.get()));
-    EXPECT_STREQ("ab", out);
-    EXPECT_EQ(0, out[3]);  // the old text is cleared, not just cut
-    ASSERT_EQ(ZEF_OK, ZEF_GetInit(Str("empty"), out, info.get()));
-    EXPECT_STREQ("", out);
+    ASSERT_EQ(ZEF_OK, ZEF_GetInit(Str("X"), out, info.get()));
+    EXPECT_STREQ("10", out);
+    EXPECT_EQ(0, out[3]);
 }
 
-TEST(ZefEdit, DeletedMemberAndItsValueAreGoneAndNotWritten) {
-    ScratchDir dir;
-    auto info = NewRecord();
-    ASSERT_EQ(ZEF_OK, OpenBytes(dir, "[C]\na=1\nb=2\nc=3\n", info.get()));
+TEST_F(ZefEdit, DeletesRenamesAndValues) {
+    ASSERT_EQ(ZEF_OK, Read("[C]\na=1\nb=2\nc=3\n[D]\nd=4\n"));
     ASSERT_EQ(ZEF_OK, ZEF_DelMember(Str("B"), info.get()));
-    EXPECT_EQ(0, ZEF_ExistMember(Str("b"), info.get()));
     EXPECT_EQ(0, ZEF_ExistInit(Str("2"), info.get()));
     EXPECT_EQ("<code 101>", GetInit(info.get(), "b"));
     EXPECT_EQ(2, info->classes[0].memberCount);
-    EXPECT_EQ(2, info->memberTotal);
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[C]\r\na=1\r\nc=3\r\n\r\n", ReadBytes(dir.Path("out.ini")));
+    EXPECT_EQ(3, info->memberTotal);
     // The freed slot is taken first: the new entry stands where the old one was.
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str("new"), Str("4"), info.get()));
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[C]\r\na=1\r\nnew=4\r\nc=3\r\n\r\n", ReadBytes(dir.Path("out.ini")));
-}
-
-TEST(ZefEdit, RenamesAndValues) {
-    ScratchDir dir;
-    auto info = NewRecord();
-    ASSERT_EQ(ZEF_OK, OpenBytes(dir, "[C]\na=1\nb=2\n", info.get()));
     ASSERT_EQ(ZEF_OK, ZEF_SetInit(Str("a"), Str(""), info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("b"), Str("B2"), info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_SetClass(Str("c"), Str("Cls"), info.get()));
-    EXPECT_EQ("0:[Cls] a= B2=2\n", Dump(*info));
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[Cls]\r\na=\r\nB2=2\r\n\r\n", ReadBytes(dir.Path("out.ini")));
-    // An empty new name is taken as given.
-    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("a"), Str(""), info.get()));
-    EXPECT_EQ("0:[Cls] = B2=2\n", Dump(*info));
-}
-
-TEST(ZefEdit, DeletedClassTakesItsMembersAlong) {
-    ScratchDir dir;
-    auto info = NewRecord();
-    ASSERT_EQ(ZEF_OK, OpenBytes(dir, "[A]\na=1\n[B]\nb=2\n", info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("a"), info.get()));
-    EXPECT_EQ(0, ZEF_ExistMember(Str("a"), info.get()));
-    EXPECT_EQ(1, info->classCount);
-    EXPECT_EQ(1, info->memberTotal);
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[B]\r\nb=2\r\n\r\n", ReadBytes(dir.Path("out.ini")));
+    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("c"), Str("C2"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_SetClass(Str("d"), Str("Dee"), info.get()));
+    EXPECT_EQ("[C]\r\na=\r\nnew=4\r\nC2=3\r\n\r\n[Dee]\r\nd=4\r\n\r\n", Written());
+    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("a"), Str(""), info.get()));  // taken as given
+    EXPECT_EQ("0:[C] = new=4 C2=3\n1:[Dee] d=4\n", Doc());
 }
 
 // A class added into a slot that ZEF_DelClass freed must not bring back the
 // members of the class deleted there.
-TEST(ZefEdit, ClassAddedIntoAFreedSlotStartsEmpty) {
-    ScratchDir dir;
-    auto info = NewRecord();
-    ASSERT_EQ(ZEF_OK, OpenBytes(dir, "[Old]\nsecret=1\nother=2\n[Keep]\nk=v\n", info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("Old"), info.get()));
-    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("New"), info.get()));
-    EXPECT_STREQ("New", info->classes[0].name);
-    EXPECT_EQ(0, info->classes[0].memberCount);
+TEST_F(ZefEdit, DeletedClassTakesItsMembersAlong) {
+    ASSERT_EQ(ZEF_OK, Read("[Old]\nsecret=1\nother=2\n[Keep]\nk=v\n"));
+    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("old"), info.get()));
     EXPECT_EQ(0, ZEF_ExistMember(Str("secret"), info.get()));
+    EXPECT_EQ(1, info->classCount);
     EXPECT_EQ(1, info->memberTotal);
+    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("New"), info.get()));
+    EXPECT_EQ(0, info->classes[0].memberCount);
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("New"), Str("n"), Str("1"), info.get()));
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("[New]\r\nn=1\r\n\r\n[Keep]\r\nk=v\r\n\r\n", ReadBytes(dir.Path("out.ini")));
+    EXPECT_EQ("[New]\r\nn=1\r\n\r\n[Keep]\r\nk=v\r\n\r\n", Written());
 }
 
-TEST(ZefEdit, AddMemberOnAClearedRecordFailsButMarksItOpened) {
-    ScratchDir dir;
-    auto info = NewRecord();
+TEST_F(ZefEdit, AddMemberOnAClearedRecordFailsButMarksItOpened) {
     EXPECT_EQ(ZEF_FAIL, ZEF_AddMember(Str("C"), Str("m"), Str("v"), info.get()));
     EXPECT_EQ(1, info->opened);
-    WriteBytes(dir.Path("out.ini"), "old content\r\n");
-    ASSERT_EQ(ZEF_OK, Write(dir.Path("out.ini"), info.get()));
-    EXPECT_EQ("", ReadBytes(dir.Path("out.ini")));
+    WriteBytes(Path("out.ini"), "old content\r\n");
+    EXPECT_EQ("", Written());
+}
+
+TEST_F(ZefEdit, DuplicatesTheFirstInSlotOrderIsMeant) {
+    ASSERT_EQ(ZEF_OK, Read("[A]\nk=first\n[a]\nk=second\nonly=2\n"));
+    EXPECT_EQ("2", GetInit(info.get(), "only"));  // member names are keys of the whole document
+    EXPECT_EQ("first", GetInit(info.get(), "K"));
+    ASSERT_EQ(ZEF_OK, ZEF_SetClass(Str("a"), Str("renamed"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_SetInit(Str("k"), Str("changed"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("k"), Str("j"), info.get()));
+    EXPECT_EQ("0:[renamed] j=changed\n1:[a] k=second only=2\n", Doc());
+    ASSERT_EQ(ZEF_OK, ZEF_DelMember(Str("j"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("renamed"), Str("K"), Str("third"), info.get()));
+    EXPECT_EQ("0:[renamed] K=third\n1:[a] k=second only=2\n", Doc());
+    EXPECT_EQ("third", GetInit(info.get(), "k"));
+    ASSERT_EQ(ZEF_OK, ZEF_DelMember(Str("k"), info.get()));  // deleting the first uncovers the second
+    EXPECT_EQ("second", GetInit(info.get(), "k"));
+}
+
+TEST_F(ZefEdit, ReadingStopsAt200ClassesAnd200Members) {
+    std::string file;
+    for (int i = 0; i < 203; i++) file += "[c" + std::to_string(i) + "]\nm" + std::to_string(i) + "=1\n";
+    ASSERT_EQ(ZEF_OK, Read(file));
+    EXPECT_EQ(ZEF_MAX_CLASSES, info->classCount);
+    EXPECT_EQ(0, ZEF_ExistClass(Str("c200"), info.get()));
+    EXPECT_EQ(4, info->classes[199].memberCount);  // headers past the 200th join the last class
+    EXPECT_STREQ("m202", info->classes[199].members[3].name);
+    EXPECT_EQ(203, info->memberTotal);
+
+    file = "[A]\n";
+    for (int i = 0; i < 205; i++) file += "m" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    ASSERT_EQ(ZEF_OK, Read(file + "[B]\nnext=1\n"));
+    EXPECT_EQ(ZEF_MAX_MEMBERS, info->classes[0].memberCount);
+    EXPECT_EQ(1, ZEF_ExistMember(Str("m199"), info.get()));
+    EXPECT_EQ(0, ZEF_ExistMember(Str("m200"), info.get()));
+    EXPECT_EQ("1", GetInit(info.get(), "next"));
+    EXPECT_EQ(201, info->memberTotal);
+}
+
+TEST_F(ZefEdit, The201stAddedClassAndMemberAreRefused) {
+    for (int i = 0; i < ZEF_MAX_CLASSES; i++)
+        ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str(i < 2 ? "C" : "c" + std::to_string(i)), info.get())) << i;
+    EXPECT_EQ(ZEF_FAIL, ZEF_AddClass(Str("c200"), info.get()));
+    // The first class of a name fills up, then the next of that name.
+    for (int i = 0; i < 2 * ZEF_MAX_MEMBERS; i++)
+        ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("c"), Str("m" + std::to_string(i)), Str("v"), info.get())) << i;
+    EXPECT_EQ(ZEF_FAIL, ZEF_AddMember(Str("C"), Str("more"), Str("v"), info.get()));
+    EXPECT_STREQ("m199", info->classes[0].members[199].name);
+    EXPECT_STREQ("m200", info->classes[1].members[0].name);
+    EXPECT_EQ(2 * ZEF_MAX_MEMBERS, info->memberTotal);
+    // A freed slot makes room again, at the freed place.
+    ASSERT_EQ(ZEF_OK, ZEF_DelMember(Str("m5"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str("again"), Str("v"), info.get()));
+    EXPECT_STREQ("again", info->classes[0].members[5].name);
+    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("c3"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("new"), info.get()));
+    EXPECT_STREQ("new", info->classes[3].name);
+}
+
+// Arguments of 256 characters are refused and change nothing; 255 are taken whole.
+TEST_F(ZefEdit, LongArgumentsAreRefused) {
+    std::string long256(256, 'L'), ok255(255, 'K');
+    ASSERT_EQ(ZEF_OK, Read("[C]\nm=v\n"));
+    char out[ZEF_TEXT_SIZE] = "";
+    const struct {
+        int row;
+        int result;
+    } rows[] = {
+        {1, ZEF_ExistClass(Str(long256), info.get())}, {2, ZEF_ExistMember(Str(long256), info.get())},
+        {3, ZEF_ExistInit(Str(long256), info.get())}, {4, ZEF_AddClass(Str(long256), info.get())},
+        {5, ZEF_AddMember(Str(long256), Str("m"), Str("v"), info.get())},
+        {6, ZEF_AddMember(Str("C"), Str(long256), Str("v"), info.get())},
+        {7, ZEF_AddMember(Str("C"), Str("m2"), Str(long256), info.get())},
+        {8, ZEF_DelClass(Str(long256), info.get())}, {9, ZEF_DelMember(Str(long256), info.get())},
+        {10, ZEF_SetMember(Str("m"), Str(long256), info.get())},
+        {11, ZEF_SetClass(Str("C"), Str(long256), info.get())},
+        {12, ZEF_SetInit(Str("m"), Str(long256), info.get())}, {13, ZEF_GetInit(Str(long256), out, info.get())},
+        {14, Open(Path(long256), info.get())}, {15, Write(Path("") + long256, info.get())},
+    };
+    for (const auto &r : rows) EXPECT_EQ(ZEF_FAIL, r.result) << "row " << r.row;
+    EXPECT_EQ("0:[C] m=v\n", Doc());
+    EXPECT_EQ(ZEF_OK, ZEF_SetInit(Str("m"), Str(ok255), info.get()));
+    EXPECT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str(ok255), Str(ok255), info.get()));
+    EXPECT_EQ(ok255, GetInit(info.get(), "m"));
+    EXPECT_EQ(ok255, GetInit(info.get(), ok255));
 }
 
 }  // namespace

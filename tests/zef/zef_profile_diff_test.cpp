@@ -38,12 +38,10 @@
 //    accented letters are left out.
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "zef_test_support.h"
 
@@ -51,111 +49,85 @@ using namespace zeftest;
 
 namespace {
 
-// xorshift32: the same files on every run.
-class Random {
-public:
-    explicit Random(uint32_t seed) : state_(seed ? seed : 1) {}
-    uint32_t Next() {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return state_;
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
-    bool OneIn(int n) { return Below(n) == 0; }
-    char Pick(const std::string &set) { return set[static_cast<size_t>(Below(static_cast<int>(set.size())))]; }
+// A fixed seed: the same files on every run and every platform.
+std::mt19937 g_random(20240611);
 
-private:
-    uint32_t state_;
-};
+int Below(int n) { return static_cast<int>(g_random() % static_cast<unsigned>(n)); }
+bool OneIn(int n) { return Below(n) == 0; }
 
 const std::string kNameChars = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_.-";
 // No quotes, ";", "/", TAB or CR: those are where the formats part.
 const std::string kValueChars =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 _.-,:!?=+*()[]{}<>@$%&#~^\\|";
 
-std::string RandomText(Random &random, const std::string &set, int minLength, int maxLength) {
+std::string RandomText(const std::string &set, int minLength, int maxLength) {
     std::string text;
-    int length = minLength + random.Below(maxLength - minLength + 1);
-    for (int i = 0; i < length; i++) text += random.Pick(set);
+    for (int length = minLength + Below(maxLength - minLength + 1); length > 0; length--)
+        text += set[static_cast<size_t>(Below(static_cast<int>(set.size())))];
     return text;
 }
 
-std::string Blanks(Random &random) { return std::string(static_cast<size_t>(random.Below(3)), ' '); }
+std::string Blanks() { return std::string(static_cast<size_t>(Below(3)), ' '); }
 
-std::string MixCase(Random &random, std::string text) {
+// Upper-cases all ASCII letters, or (mixed) about half of them.
+std::string Cased(std::string text, bool mixed) {
     for (char &c : text) {
-        if (random.OneIn(2)) c = static_cast<char>(ZEF_getMAJ(c));
+        if (!mixed || OneIn(2)) c = static_cast<char>(ZEF_getMAJ(c));
         else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
 }
 
-std::string Upper(std::string text) {
-    for (char &c : text) c = static_cast<char>(ZEF_getMAJ(c));
-    return text;
-}
-
 struct Generated {
-    std::string bytes;
-    std::string section;
+    std::string bytes, section;
     std::vector<std::string> keys;
 };
 
 // One section, its keys unique without regard to case, comments and empty
 // lines in between, blanks around "=" and after the value.
-Generated Generate(Random &random) {
+Generated Generate() {
     Generated g;
-    const char *end = random.OneIn(2) ? "\r\n" : "\n";
-    g.section = RandomText(random, kNameChars, 1, 12);
-    if (random.OneIn(3)) g.bytes += ";" + RandomText(random, kValueChars, 0, 30) + end;
+    const char *end = OneIn(2) ? "\r\n" : "\n";
+    g.section = RandomText(kNameChars, 1, 12);
+    if (OneIn(3)) g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
     g.bytes += "[" + g.section + "]" + end;
-    std::vector<std::string> seen;
-    int count = 1 + random.Below(20);
-    for (int i = 0; i < count; i++) {
-        std::string key = RandomText(random, kNameChars, 1, 16);
+    std::vector<std::string> seen;  // upper-cased
+    for (int count = 1 + Below(20); count > 0; count--) {
+        std::string key = RandomText(kNameChars, 1, 16), upper = Cased(key, false);
         bool duplicate = false;
-        for (const std::string &s : seen) duplicate = duplicate || Upper(s) == Upper(key);
+        for (const std::string &s : seen) duplicate = duplicate || s == upper;
         if (duplicate) continue;
-        seen.push_back(key);
+        seen.push_back(upper);
         g.keys.push_back(key);
-        std::string value = random.OneIn(8) ? "" : RandomText(random, kValueChars, 1, 60);
-        g.bytes += Blanks(random) + key + Blanks(random) + "=" + Blanks(random) + value + Blanks(random) + end;
-        if (random.OneIn(5)) g.bytes += ";" + RandomText(random, kValueChars, 0, 30) + end;
-        if (random.OneIn(5)) g.bytes += end;
+        std::string value = OneIn(8) ? "" : RandomText(kValueChars, 1, 60);
+        g.bytes += Blanks() + key + Blanks() + "=" + Blanks() + value + Blanks() + end;
+        if (OneIn(5)) g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
+        if (OneIn(5)) g.bytes += end;
     }
     return g;
 }
 
-std::string ProfileValue(const std::string &path, const std::string &section, const std::string &key) {
-    char value[1024] = "";
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<absent>", value, sizeof value, path.c_str());
-    return value;
-}
+class ZefProfileDiff : public ZefTest {};
 
-TEST(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
-    ScratchDir dir;
-    auto info = NewRecord();
-    Random random(20240611);
+TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
     int compared = 0;
     for (int file = 0; file < 300; file++) {
-        Generated g = Generate(random);
+        Generated g = Generate();
         // A new name per file: the profile API caches files it has read.
         char name[32];
         snprintf(name, sizeof name, "case%03d.ini", file);
-        std::string path = dir.Path(name);
+        std::string path = Path(name);
         WriteBytes(path, g.bytes);
         ASSERT_EQ(ZEF_OK, Open(path, info.get())) << name;
-        std::string section = MixCase(random, g.section);
+        std::string section = Cased(g.section, true);
         EXPECT_EQ(1, ZEF_ExistClass(Str(section), info.get())) << name << " section " << section;
-        std::vector<std::string> asked = g.keys;
-        asked.push_back(RandomText(random, kNameChars, 17, 20));  // longer than any key: absent
-        for (const std::string &key : asked) {
-            std::string lookup = MixCase(random, key);
-            std::string zef = GetInit(info.get(), lookup);
-            if (zef == "<code 101>") zef = "<absent>";
-            EXPECT_EQ(ProfileValue(path, section, lookup), zef)
-                << name << " key " << lookup << "\n" << g.bytes;
+        g.keys.push_back(RandomText(kNameChars, 17, 20));  // longer than any key: absent
+        for (const std::string &key : g.keys) {
+            std::string lookup = Cased(key, true), zef = GetInit(info.get(), lookup);
+            char profile[1024] = "";
+            GetPrivateProfileStringA(section.c_str(), lookup.c_str(), "<code 101>" /* absent, as ZEF says */,
+                                     profile, sizeof profile, path.c_str());
+            EXPECT_EQ(profile, zef) << name << " key " << lookup << "\n" << g.bytes;
             compared++;
         }
     }
