@@ -14,6 +14,7 @@
 namespace fs = std::filesystem;
 
 std::vector<std::string> g_reported;
+const std::string ListFolder::PATH_SEPARATOR_TEXT(1, PATH_SEPARATOR);
 
 void WriteBytes(const std::string &path, const std::string &bytes)
 {
@@ -22,8 +23,9 @@ void WriteBytes(const std::string &path, const std::string &bytes)
 
 std::string ReadBytes(const std::string &path)
 {
+    std::error_code error;
     std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
+    return fs::is_regular_file(path, error) && in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
 bool FileExists(const std::string &path)
@@ -44,9 +46,8 @@ std::string Numbered(const std::string &keyword, int first, int last)
 {
     std::string text;
     for (int n = first; n <= std::max(first, last); ++n) {
-        std::string number = std::to_string(n);
-        text += Record({number, "C:\\Ejay\\" + keyword + number + ".pxd", "x" + number, keyword, "2",
-                        keyword + " " + number, "n" + number});
+        std::string i = std::to_string(n);
+        text += Record({i, "C:\\Ejay\\" + keyword + i + ".pxd", "x" + i, keyword, "2", keyword + " " + i, "n" + i});
     }
     return text;
 }
@@ -56,6 +57,17 @@ std::string Numbers(const CategoryList &list)
     std::string text;
     for (int slot = 0; slot < list.count; ++slot)
         text += (slot ? " " : "") + std::string(list.slots[slot].number);
+    return text;
+}
+
+std::string Tables(const AppState &state)
+{
+    std::string text;
+    for (int style = 0; style < STYLE_COUNT; ++style)
+        for (int category = 0; category < CATEGORY_COUNT; ++category)
+            if (state.styles[style].lists[category].count > 0)
+                text += (text.empty() ? "" : ", ") + std::string(1, "DRH"[style]) + std::to_string(category + 1) + ":" +
+                        Numbers(state.styles[style].lists[category]);
     return text;
 }
 
@@ -70,20 +82,12 @@ std::unique_ptr<AppState> NewState(const std::string &ejayDir, const std::string
 }
 
 /* A random name: other build trees may run the same test at the same time. */
-ListFolder::ListFolder()
-    : folder((fs::temp_directory_path() / ("pelmora-db-" + std::to_string(std::random_device()()))).string()),
-      userFolder(File("user")), windowsIni(File("Pelmora.ini")), userIni(userFolder + PATH_SEPARATOR + "Pelmora.ini")
-{
-}
-
-ListFolder::~ListFolder()
-{
-    std::error_code error;
-    fs::remove_all(folder, error);
-}
-
 void ListFolder::SetUp()
 {
+    folder = (fs::temp_directory_path() / ("pelmora-db-" + std::to_string(std::random_device()()))).string();
+    userFolder = File("user");
+    windowsIni = File("Pelmora.ini");
+    userIni = userFolder + PATH_SEPARATOR_TEXT + "Pelmora.ini";
     ASSERT_TRUE(fs::create_directories(userFolder));
     g_reported.clear();
     SetDatabaseReporter([](const char *message) { g_reported.push_back(message); });
@@ -96,11 +100,8 @@ void ListFolder::TearDown()
 {
     SetDatabaseReporter(nullptr);
     SetUserSettingsFolder("");
-}
-
-std::string ListFolder::File(const std::string &name) const
-{
-    return folder + PATH_SEPARATOR + name;
+    std::error_code error;
+    fs::remove_all(folder, error);
 }
 
 void ListFolder::WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop)

@@ -15,16 +15,16 @@
 #include "database/database.h"
 
 void WriteBytes(const std::string &path, const std::string &bytes);
-std::string ReadBytes(const std::string &path); /* "<missing>" when it cannot be read */
+std::string ReadBytes(const std::string &path); /* "<missing>" unless a file that can be read */
 bool FileExists(const std::string &path);
-
 /* One record as the writer puts it: seven quoted values, CR LF. */
 std::string Record(const std::vector<std::string> &values);
 /* Records first..last of a category, values built from their number. */
 std::string Numbered(const std::string &keyword, int first, int last = 0);
 /* The numbers of a list's entries, "1 2 3": one comparison names them all. */
 std::string Numbers(const CategoryList &list);
-
+/* Every list that holds entries, "D2:1 3, H9:4" (Dance bass, Hiphop rap). */
+std::string Tables(const AppState &state);
 /* AppState is about 20 MB: always on the heap, cleared like at start-up. */
 std::unique_ptr<AppState> NewState(const std::string &ejayDir = "", const std::string &windowsDir = "");
 
@@ -32,14 +32,13 @@ extern std::vector<std::string> g_reported;
 
 class ListFolder : public ::testing::Test {
 protected:
-    ListFolder();
-    ~ListFolder() override;
     void SetUp() override;
     void TearDown() override;
-    std::string File(const std::string &name) const;
+    std::string File(const std::string &name) const { return folder + PATH_SEPARATOR_TEXT + name; }
     void WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop);
     std::unique_ptr<AppState> Load(int *result = nullptr);
 
+    static const std::string PATH_SEPARATOR_TEXT;
     std::string folder, userFolder, windowsIni, userIni;
 };
 

@@ -120,26 +120,21 @@ TEST_F(ListFormat, KeywordsMatchExactly)
 {
     struct Row {
         int id;
-        const char *keyword;
-        int category; /* 0: refused */
-    } rows[] = {{1, "loop", 1}, {2, "synthy", 3}, {3, "rap", 9},   {4, "Loop", 0},  {5, "loop ", 0},
-                {6, " loop", 0}, {7, "RAP", 0},   {8, "", 0},      {9, "loops", 0}};
+        const char *keyword, *tables; /* tables null: refused */
+    } rows[] = {{1, "loop", "D1:2, D2:1 3, H9:4"}, {2, "synthy", "D2:1 3, D3:2, H9:4"}, {3, "rap", "D2:1 3, D9:2, H9:4"},
+                {4, "Loop", nullptr}, {5, "loop ", nullptr}, {6, " loop", nullptr}, {7, "RAP", nullptr},
+                {8, "", nullptr},     {9, "loops", nullptr}};
     for (const Row &row : rows) {
         g_reported.clear();
         int result = 0;
-        WriteLists(Numbered("bass", 1), Record({"1", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 2),
-                   Numbered("rap", 3));
+        WriteLists(Numbered("bass", 1) + Record({"2", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 3),
+                   "", Numbered("rap", 4));
         std::unique_ptr<AppState> state = Load(&result);
-        EXPECT_EQ(result, row.category != 0) << "row " << row.id;
-        EXPECT_EQ(state->styles[0].lists[1].count, 1) << "row " << row.id;
-        EXPECT_EQ(state->styles[1].lists[1].count + state->styles[2].lists[8].count, row.category ? 2 : 0)
-            << "row " << row.id;
-        if (row.category != 0)
-            EXPECT_EQ(state->styles[1].lists[row.category - 1].slots[0].categoryNumber, unsigned(row.category))
-                << "row " << row.id;
-        EXPECT_EQ(g_reported, row.category ? std::vector<std::string>()
-                                           : std::vector<std::string>{std::string("La catégorie \"") + row.keyword +
-                                                                      "\" est inconnue !            "})
+        EXPECT_EQ(result, row.tables != nullptr) << "row " << row.id;
+        EXPECT_EQ(Tables(*state), row.tables ? row.tables : "D2:1") << "row " << row.id;
+        EXPECT_EQ(g_reported, row.tables ? std::vector<std::string>()
+                                         : std::vector<std::string>{std::string("La catégorie \"") + row.keyword +
+                                                                    "\" est inconnue !            "})
             << "row " << row.id;
         EXPECT_TRUE(FileExists(windowsIni) && FileExists(userIni)) << "row " << row.id;
     }

@@ -28,8 +28,7 @@ TEST_F(ListLoading, TheThreeFilesFillTheirOwnStyles)
     int result = 0;
     std::unique_ptr<AppState> state = Load(&result);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(Numbers(state->styles[0].lists[8]) + Numbers(state->styles[0].lists[0]) +
-                  Numbers(state->styles[1].lists[5]) + Numbers(state->styles[2].lists[7]), "1234");
+    EXPECT_EQ(Tables(*state), "D1:2, D9:1, R6:3, H8:4");
     EXPECT_TRUE(g_reported.empty());
     EXPECT_EQ(LoadSampleLists(nullptr), 0);
 }
@@ -63,7 +62,7 @@ TEST_F(ListLoading, AnUnfinishedRecordAtTheEndIsToldOnceForAllFiles)
     int result = 0;
     std::unique_ptr<AppState> state = Load(&result);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(state->styles[0].lists[0].count, 1);
+    EXPECT_EQ(state->styles[0].lists[0].count * 1000 + state->styles[2].lists[8].count, 1500);
     EXPECT_EQ(CarriedRecordCount(STYLE_DANCE) * 100 + CarriedRecordCount(STYLE_RAVE) * 10 +
                   CarriedRecordCount(STYLE_HIPHOP), 102);
     EXPECT_EQ(g_reported, std::vector<std::string>{CarriedLine(File("pxddance"), 1) + "\n" +
@@ -75,8 +74,8 @@ TEST_F(ListLoading, AMissingListStopsLoadingAndForgetsTheSettings)
     struct Row {
         int id;
         const char *missing;
-        int danceLoaded, raveLoaded; /* records loaded before the stop */
-    } rows[] = {{1, "pxddance", 0, 0}, {2, "pxdrave", 1, 0}, {3, "pxdhiphp", 1, 1}};
+        const char *tables; /* loaded before the stop */
+    } rows[] = {{1, "pxddance", ""}, {2, "pxdrave", "D1:1"}, {3, "pxdhiphp", "D1:1, R2:2"}};
     for (const Row &row : rows) {
         g_reported.clear();
         /* Hiphop's unknown keyword would add a second message if it were read. */
@@ -90,8 +89,7 @@ TEST_F(ListLoading, AMissingListStopsLoadingAndForgetsTheSettings)
         EXPECT_EQ(g_reported, std::vector<std::string>{"Le fichier \"" + File(row.missing) +
                                                        "\" est introuvable !            "})
             << "row " << row.id;
-        EXPECT_EQ(state->styles[0].lists[0].count, row.danceLoaded) << "row " << row.id;
-        EXPECT_EQ(state->styles[1].lists[1].count, row.raveLoaded) << "row " << row.id;
+        EXPECT_EQ(Tables(*state), row.tables) << "row " << row.id;
         EXPECT_FALSE(FileExists(windowsIni) || FileExists(userIni)) << "row " << row.id;
     }
 }

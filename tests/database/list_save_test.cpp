@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "database/database.h"
@@ -31,7 +32,7 @@ protected:
     std::string OnDisk()
     {
         return ReadBytes(File("pxddance")) + "|" + ReadBytes(File("pxdrave")) + "|" + ReadBytes(File("pxdhiphp")) +
-               (FileExists(File("pxd.tmp")) ? "|tmp left" : "");
+               (FileExists(File("pxd.tmp")) ? "|pxd.tmp" : "");
     }
     /* The report's count and paths, joined by " | ". */
     static std::string Failed(const ListSaveReport &report)
@@ -45,16 +46,20 @@ protected:
 
 } // namespace
 
-TEST_F(ListSaving, MixedCategoriesComeBackGroupedLoopToRapInTheWritersForm)
+/* LF only, odd quoting and blanks, full-width fields: the writer's own
+   form comes back, categories grouped loop to rap, and loads the same. */
+TEST_F(ListSaving, LoadSaveLoadGivesTheWritersFormAndTheSameTables)
 {
-    /* LF only, odd quoting and blanks: the writer's own form comes back. */
-    WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + BASS +
-                   LOOP_B, "", "");
-    std::unique_ptr<AppState> state = Load();
+    std::string wide = Record({"1", std::string(255, 'p'), "", "drum", "1", std::string(49, 'a'), ""});
+    WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + wide +
+                   BASS + LOOP_B, "", "");
+    std::unique_ptr<AppState> first = Load();
     ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 1);
+    EXPECT_EQ(SaveSampleLists(first.get(), &report), 1);
     EXPECT_EQ(Failed(report), "0");
-    EXPECT_EQ(OnDisk(), LOOP_A + LOOP_B + BASS + RAP + "||"); /* nine empty lists: zero bytes */
+    EXPECT_EQ(OnDisk(), LOOP_A + LOOP_B + BASS + wide + RAP + "||"); /* nine empty lists: zero bytes */
+    std::unique_ptr<AppState> second = Load();
+    EXPECT_EQ(std::memcmp(first->styles, second->styles, sizeof first->styles), 0);
 }
 
 TEST_F(ListSaving, AddedEntriesAreWrittenWithEmptyNumberAndExtraAndTheListsKeyword)
@@ -69,18 +74,6 @@ TEST_F(ListSaving, AddedEntriesAreWrittenWithEmptyNumberAndExtraAndTheListsKeywo
     EXPECT_EQ(SaveSampleLists(state.get(), nullptr), 1);
     EXPECT_EQ(OnDisk(), "|\"\"\r\n\"C:\\Mes sons\\cri.pxd\"\r\n\"\"\r\n\"voice\"\r\n\"5\"\r\n\"Cri \"fort\"\"\r\n\"aigu\"\r\n"
                         "|\"3\"\r\n\"C:\\r.pxd\"\r\n\"z\"\r\n\"rap\"\r\n\"1\"\r\n\"R\"\r\n\"r\"\r\n");
-}
-
-TEST_F(ListSaving, LoadSaveLoadGivesTheSameTables)
-{
-    std::string longPath(255, 'p'); /* a full field still reads back whole */
-    WriteLists(RAP + LOOP_A + Record({"1", longPath, "", "drum", "1", std::string(49, 'a'), ""}) + BASS + LOOP_B,
-               Record({"", "C:\\v.pxd", "", "voice", "", "", ""}), "");
-    std::unique_ptr<AppState> first = Load();
-    ASSERT_EQ(SaveSampleLists(first.get(), nullptr), 1);
-    std::unique_ptr<AppState> second = Load();
-    EXPECT_EQ(std::memcmp(first->styles, second->styles, sizeof first->styles), 0);
-    EXPECT_EQ(std::string(second->styles[0].lists[5].slots[0].path), longPath);
 }
 
 TEST_F(ListSaving, RecordsKeptAsideAreWrittenBackInPlace)
@@ -101,87 +94,66 @@ TEST_F(ListSaving, RecordsKeptAsideAreWrittenBackInPlace)
 }
 
 /* The copies are of the files as they are on disk, even when changed
-   since loading; a list that is missing keeps its previous backup. */
+   since loading; a list that is missing keeps its previous backup; no
+   copies unless the option is exactly 1. */
 TEST_F(ListSaving, BackupsAreExactCopiesOfTheOldFiles)
 {
     const std::string oldDance = "old dance\r\n\x1a junk \r";
-    std::unique_ptr<AppState> state = LoadThree();
-    WriteBytes(File("pxddance"), oldDance);
-    WriteBytes(File("pxdhiphp.bak"), "previous hiphop backup");
-    std::remove(File("pxdhiphp").c_str());
-    state->settings.backup = 1;
-    EXPECT_EQ(BackupSampleLists(state.get()), 1);
-    EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdrave.bak")) + "|" +
-                  ReadBytes(File("pxdhiphp.bak")), oldDance + "|" + BASS + "|previous hiphop backup");
-    EXPECT_EQ(SaveSampleLists(state.get(), nullptr), 1);
-    EXPECT_EQ(OnDisk(), LOOP_A + "|" + BASS + "|" + RAP);
-    EXPECT_EQ(ReadBytes(File("pxddance.bak")), oldDance);
-    EXPECT_EQ(BackupSampleLists(nullptr), 0);
-}
-
-TEST_F(ListSaving, BackupsOnlyWhenTheOptionIsExactlyOne)
-{
-    for (int backup : {0, 2, -1}) {
+    for (int backup : {0, 2, -1, 1}) {
         std::unique_ptr<AppState> state = LoadThree();
-        WriteBytes(File("pxddance.bak"), "kept");
+        WriteBytes(File("pxddance"), oldDance);
+        WriteBytes(File("pxdhiphp.bak"), "previous");
+        std::remove(File("pxdhiphp").c_str());
         state->settings.backup = backup;
         EXPECT_EQ(BackupSampleLists(state.get()), 1) << "backup=" << backup;
-        EXPECT_EQ(ReadBytes(File("pxddance.bak")), "kept") << "backup=" << backup;
-        EXPECT_FALSE(FileExists(File("pxdrave.bak"))) << "backup=" << backup;
+        EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdrave.bak")) + "|" +
+                      ReadBytes(File("pxdhiphp.bak")),
+                  backup == 1 ? oldDance + "|" + BASS + "|previous" : "<missing>|<missing>|previous")
+            << "backup=" << backup;
+        EXPECT_EQ(SaveSampleLists(state.get(), nullptr), 1) << "backup=" << backup;
+        EXPECT_EQ(OnDisk(), LOOP_A + "|" + BASS + "|" + RAP) << "backup=" << backup;
     }
+    EXPECT_EQ(BackupSampleLists(nullptr), 0);
 }
 
 /* Safe writes: each list goes through a temporary file that replaces it
    only when whole, so a failure leaves the old list as it was and says so. */
-TEST_F(ListSaving, AListThatCannotBeReplacedIsReportedAndTheOthersWritten)
+TEST_F(ListSaving, FailedSavesLeaveTheOldListsAndNameTheFailedOnes)
 {
-    std::unique_ptr<AppState> state = LoadThree();
-    RemoveSample(&state->styles[0].lists[0], 0);
-    RemoveSample(&state->styles[1].lists[1], 0);
-    /* A folder where the Hiphop list should be: the last list, so that no
-       later save can take the temporary file away. */
-    std::remove(File("pxdhiphp").c_str());
-    ASSERT_TRUE(MakeFolder(File("pxdhiphp").c_str()));
-    ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
-    EXPECT_EQ(Failed(report), "1 | " + File("pxdhiphp"));
-    EXPECT_EQ(ReadBytes(File("pxddance")) + ReadBytes(File("pxdrave")), "");
-    EXPECT_FALSE(FileExists(File("pxd.tmp")));
-}
-
-TEST_F(ListSaving, WhenNoTemporaryFileCanBeMadeEveryOldListStaysAsItWas)
-{
-    std::unique_ptr<AppState> state = LoadThree();
-    RemoveSample(&state->styles[0].lists[0], 0);
-    RemoveSample(&state->styles[1].lists[1], 0);
-    RemoveSample(&state->styles[2].lists[8], 0);
-    ASSERT_TRUE(MakeFolder(File("pxd.tmp").c_str()));
-    ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
-    EXPECT_EQ(report.failedCount, 3);
-    EXPECT_EQ(ReadBytes(File("pxddance")) + ReadBytes(File("pxdrave")) + ReadBytes(File("pxdhiphp")), LOOP_A + BASS + RAP);
-}
-
-TEST_F(ListSaving, AMissingFolderFailsEveryListAndSaysWhich)
-{
-    std::string gone = File("gone") + PATH_SEPARATOR;
-    std::unique_ptr<AppState> state = NewState(File("gone"), folder);
-    ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
-    EXPECT_EQ(Failed(report), "3 | " + gone + "pxddance | " + gone + "pxdrave | " + gone + "pxdhiphp");
-    EXPECT_FALSE(FileExists(File("gone")));
-    EXPECT_EQ(SaveSampleLists(nullptr, &report), 0);
-}
-
-TEST_F(ListSaving, APathThatDoesNotFitIsNotWrittenAndIsNamedCut)
-{
-    std::string longFolder = File(std::string(240, 'd'));
-    std::unique_ptr<AppState> state = NewState(longFolder, folder);
-    ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 0);
-    ASSERT_EQ(report.failedCount, 3);
-    std::string named = report.failedPaths[0];
-    EXPECT_EQ(named, longFolder.substr(0, 252) + "...");
+    std::string gone = File("gone"), longFolder = File(std::string(240, 'd'));
+    std::string cut = longFolder.substr(0, 252) + "...", sep = PATH_SEPARATOR_TEXT;
+    const std::string old = LOOP_A + "|" + BASS + "|" + RAP;
+    struct Row {
+        int id;
+        const char *blocked; /* a folder made in the way of this file */
+        std::string ejayDir, failed, lists;
+    } rows[] = {
+        /* the last list, so that no later save can take the temporary file away */
+        {1, "pxdhiphp", folder, "1 | " + File("pxdhiphp"), "||<missing>"},
+        {2, "pxd.tmp", folder, "3 | " + File("pxddance") + " | " + File("pxdrave") + " | " + File("pxdhiphp"),
+         old + "|pxd.tmp"},
+        {3, "", gone, "3 | " + gone + sep + "pxddance | " + gone + sep + "pxdrave | " + gone + sep + "pxdhiphp", old},
+        {4, "", longFolder, "3 | " + cut + " | " + cut + " | " + cut, old}, /* too long to form: not written */
+    };
+    for (const Row &row : rows) {
+        std::unique_ptr<AppState> state = LoadThree();
+        RemoveSample(&state->styles[0].lists[0], 0);
+        RemoveSample(&state->styles[1].lists[1], 0);
+        RemoveSample(&state->styles[2].lists[8], 0);
+        std::snprintf(state->settings.ejayDir, sizeof state->settings.ejayDir, "%s", row.ejayDir.c_str());
+        if (*row.blocked != '\0') {
+            std::remove(File(row.blocked).c_str());
+            ASSERT_TRUE(MakeFolder(File(row.blocked).c_str())) << "row " << row.id;
+        }
+        ListSaveReport report;
+        EXPECT_EQ(SaveSampleLists(state.get(), &report), 0) << "row " << row.id;
+        EXPECT_EQ(Failed(report), row.failed) << "row " << row.id;
+        EXPECT_EQ(OnDisk(), row.lists) << "row " << row.id;
+        EXPECT_FALSE(FileExists(gone)) << "row " << row.id;
+        if (*row.blocked != '\0')
+            std::filesystem::remove_all(File(row.blocked));
+    }
+    EXPECT_EQ(SaveSampleLists(nullptr, nullptr), 0);
 }
 
 #ifdef _WIN32
