@@ -12,6 +12,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -116,23 +117,20 @@ TEST_F(SettingsFileTest, EquivalentFilesAllLoadTheSameRecord)
 
 TEST_F(SettingsFileTest, FileLackingAClassOrMemberIsDamaged)
 {
-    const char *files[] = {
+    const std::string system = "ejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n";
+    ASSERT_EQ(1, LoadText("[SYSTEM]\n" + system + "[WINDOW]\nposition=1,2\n")); /* whole, it loads */
+    std::vector<std::string> files = {
         "",
         "[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\n",
-        /* position under SYSTEM does not stand in for a missing WINDOW class */
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\nposition=1,2\n",
-        /* a near miss of a name is another name */
-        "[SYSTEMS]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOW]\nposition=1,2\n",
-        "[SYSTEM]\nejayDir=d\nprogEjay=p\nautosave=1\nbackup=0\nrunEjay=0\n[WINDOWS]\nposition=1,2\n",
+        "[SYSTEM]\n" + system + "[WINDOW]\n",
+        "[SYSTEM]\n" + system + "position=1,2\n", /* not a stand-in for the missing WINDOW class */
+        "[SYSTEMS]\n" + system + "[WINDOW]\nposition=1,2\n", /* a near miss of a name is another name */
+        "[SYSTEM]\n" + system + "[WINDOWS]\nposition=1,2\n",
     };
-    for (int row = 0; row < 11; ++row)
-        EXPECT_EQ(0, LoadText(files[row])) << "row " << row + 1;
+    for (std::size_t at = 0, end; (end = system.find('\n', at)) != std::string::npos; at = end + 1)
+        files.push_back("[SYSTEM]\n" + system.substr(0, at) + system.substr(end + 1) + "[WINDOW]\nposition=1,2\n");
+    for (std::size_t row = 0; row < files.size(); ++row)
+        EXPECT_EQ(0, LoadText(files[row])) << "row " << row + 1 << ":\n" << files[row];
     EXPECT_EQ(0, LoadSettings(&settings, (windowsDir / "absent.ini").string().c_str()));
 }
 
@@ -188,15 +186,9 @@ TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
         const char *text;
         int kept;
     } rows[] = {
-        {1, "", 1},
-        {2, "C:\\Program Files\\Ejay Spéciale\\", 1},
-        {3, "\\\\server\\share\\Ejay", 1},
-        {4, "C:/Ejay/dir", 1},
-        {5, "C:\\Music;Old\\Ejay", 0},
-        {6, "C:\\Ejay\tTabs", 0},
-        {7, " C:\\Ejay", 0},
-        {8, "C:\\Ejay ", 0},
-        {9, "file://C:/Ejay", 0},
+        {1, "", 1},           {2, "C:\\Program Files\\Ejay Spéciale\\", 1}, {3, "\\\\server\\share\\Ejay", 1},
+        {4, "C:/Ejay/dir", 1}, {5, "C:\\Music;Old\\Ejay", 0},                 {6, "C:\\Ejay\tTabs", 0},
+        {7, " C:\\Ejay", 0},    {8, "C:\\Ejay ", 0},                            {9, "file://C:/Ejay", 0},
         {10, "C:\\Ejay\nsecond line", 0},
     };
     for (const Row &row : rows) {
@@ -254,7 +246,9 @@ TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
 }
 
 /* Settings fallback: when the Windows directory refuses the file, the
-   user's copy takes it (its folder made); with nowhere to write, failure. */
+   user's copy takes it (its folder made). Once the Windows directory takes
+   the file again, that older copy would hide it at the next start: it goes.
+   With nowhere to write, failure. */
 TEST_F(SettingsFileTest, UnwritableWindowsDirectoryFallsBackToTheUserCopy)
 {
     fs::remove_all(windowsDir);
@@ -263,21 +257,18 @@ TEST_F(SettingsFileTest, UnwritableWindowsDirectoryFallsBackToTheUserCopy)
     ASSERT_EQ(1, SaveSettings(settings, saved, sizeof saved));
     EXPECT_EQ(userCopy.string(), saved);
     EXPECT_EQ(WRITTEN_SAMPLE, ReadText(userCopy));
+    EXPECT_EQ(userCopy.string(), Found());
 
+    fs::create_directories(windowsDir);
+    ASSERT_EQ(1, SaveSettings(settings, saved, sizeof saved));
+    EXPECT_EQ(windowsCopy.string(), saved);
+    EXPECT_FALSE(fs::exists(userCopy));
+    EXPECT_EQ(windowsCopy.string(), Found());
+
+    fs::remove_all(windowsDir);
     SetUserSettingsFolder((root / "missing" / "user").string().c_str());
     EXPECT_EQ(0, SaveSettings(settings, saved, sizeof saved));
     EXPECT_STREQ("", saved);
-}
-
-/* Once the Windows directory takes the file again, an older user's copy
-   would hide it at the next start: it goes. */
-TEST_F(SettingsFileTest, SavingToTheWindowsDirectoryRemovesAStaleUserCopy)
-{
-    fs::create_directories(userDir);
-    WriteText(userCopy, CANONICAL);
-    ASSERT_EQ(1, SaveSettings(settings, nullptr, 0));
-    EXPECT_FALSE(fs::exists(userCopy));
-    EXPECT_EQ(windowsCopy.string(), Found());
 }
 
 #ifdef _WIN32
