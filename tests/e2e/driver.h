@@ -17,9 +17,9 @@
 #ifndef PELMORA_E2E_DRIVER_H
 #define PELMORA_E2E_DRIVER_H
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,49 +30,40 @@ namespace e2e {
 
 constexpr int kWindowTimeoutMs = 15000; /* windows appearing or going away */
 constexpr int kExitTimeoutMs = 15000;   /* the program ending after a close */
-constexpr int kPollMs = 15;
 
 /* Polls pred until it answers true or timeoutMs passed; true when it did. */
 bool WaitUntil(const std::function<bool()> &pred, int timeoutMs = kWindowTimeoutMs);
-/* Lets the program run for a while without looking (for "nothing happens"
-   checks, where there is no event to wait for). */
+/* For "nothing happens" checks, where there is no event to wait for. */
 void Pause(int milliseconds);
 /* Answers once the window's thread has handled a sent WM_NULL, i.e. it is
-   back in its message loop. false when the window is gone or hangs. */
+   back in its message loop; false when the window is gone or hangs. */
 bool Sync(HWND window);
 
-/* ---- Texts -------------------------------------------------------------- */
-
-std::wstring Widen(const std::string &cp1252);
-std::string Narrow(const std::wstring &text);
-/* Shows control characters and bytes above 126 as \n, \xB0, ... so that
-   failure messages make blanks and line ends visible. */
-std::string Visible(const std::string &text);
+/* The text quoted, control characters and bytes above 126 shown as \n,
+   \xB0, ..., so that failure messages make blanks and line ends visible. */
+inline std::string Visible(const std::string &text)
+{
+    return ::testing::PrintToString(text);
+}
 
 /* ---- Finding windows ---------------------------------------------------- */
 
-std::string ClassOf(HWND window);
-/* Visible top-level windows of the process, optionally of one class
-   (compared without regard to case). */
-std::vector<HWND> TopLevelWindows(DWORD pid, const char *className = nullptr);
+/* The first visible top-level window of the process of that class. */
 HWND FindTopLevelWindow(DWORD pid, const char *className);
+/* Waits for one, then until it answers a WM_NULL. */
 HWND WaitForTopLevelWindow(DWORD pid, const char *className, int timeoutMs = kWindowTimeoutMs);
 bool WaitUntilGone(HWND window, int timeoutMs = kWindowTimeoutMs);
 /* "class \"text\"" of each visible top-level window of the process, for
    failure messages that say what was there instead. */
 std::string DescribeTopLevelWindows(DWORD pid);
-/* Direct children of a window, optionally of one class, from top to
-   bottom on the screen (then left to right). */
-std::vector<HWND> ChildWindows(HWND parent, const char *className = nullptr);
-/* Every descendant, in the order the platform enumerates them. */
-std::vector<HWND> Descendants(HWND parent);
-/* Waits until the control exists and the owner answers a WM_NULL: a window
-   becomes visible before its controls are made. */
-HWND WaitForControl(HWND parent, int id, int timeoutMs = kWindowTimeoutMs);
-
+/* Direct children of a window of one class, from top to bottom on the
+   screen (then left to right). */
+std::vector<HWND> ChildWindows(HWND parent, const char *className);
 /* Dialogs of the process ("#32770", top-level or a child of another of its
    windows) holding a control with the given identifier. */
 std::vector<HWND> DialogsWithControl(DWORD pid, int controlId);
+/* Waits for one, then until it answers a WM_NULL: a window becomes visible
+   before its controls are made. */
 HWND WaitForDialogWithControl(DWORD pid, int controlId, int timeoutMs = kWindowTimeoutMs);
 
 /* ---- Reading ------------------------------------------------------------ */
@@ -80,17 +71,13 @@ HWND WaitForDialogWithControl(DWORD pid, int controlId, int timeoutMs = kWindowT
 std::string TextOf(HWND window);
 std::string ItemText(HWND dialog, int id);
 std::vector<std::string> ListRows(HWND listBox);
-int ListCount(HWND listBox); /* LB_ERR (-1) when it cannot be read */
 int ListSelection(HWND listBox); /* LB_ERR (-1) when none */
 int ListItemHeight(HWND listBox);
 bool IsEnabled(HWND window);
-LONG StyleOf(HWND window);
-LONG ExtendedStyleOf(HWND window);
 bool IsChecked(HWND dialog, int id);
-/* The window's rectangle in the client coordinates of another window
-   (its parent, usually). */
-RECT RectIn(HWND window, HWND reference);
 RECT ScreenRect(HWND window);
+/* The window's rectangle in the client coordinates of another window. */
+RECT RectIn(HWND window, HWND reference);
 std::string DescribeRect(const RECT &rect); /* "x,y wxh" */
 
 /* ---- Acting ------------------------------------------------------------- */
@@ -102,18 +89,14 @@ bool ClickItem(HWND dialog, int id);
 void PostCommand(HWND window, int commandId);
 /* The close box (the system menu's Close), as a user's click gives it. */
 void PostCloseBox(HWND window);
-bool SetText(HWND window, const std::string &text);
 bool SetItemText(HWND dialog, int id, const std::string &text);
 bool SetChecked(HWND dialog, int id, bool checked);
 bool SelectRow(HWND listBox, int row);
-
-/* Brings the window to the foreground and types a key with the given
-   modifiers held (VK_CONTROL, VK_MENU, VK_SHIFT). */
-bool TypeKey(HWND window, WORD key, std::initializer_list<WORD> modifiers = {});
+/* Brings the window to the foreground and types Ctrl+letter or Alt+F4. */
 bool TypeCtrl(HWND window, char letter);
 bool TypeAltF4(HWND window);
 
-/* ---- Message boxes ------------------------------------------------------ */
+/* ---- Message boxes and the file chooser --------------------------------- */
 
 struct MessageBoxSeen {
     HWND window = nullptr;
@@ -130,12 +113,10 @@ bool WaitForMessageBox(DWORD pid, MessageBoxSeen *box, int timeoutMs = kWindowTi
    is gone. */
 bool AnswerMessageBox(const MessageBoxSeen &box, int buttonId);
 
-/* ---- File chooser ------------------------------------------------------- */
-
 /* The platform's open-file dialog of the process (its file name field). */
 HWND WaitForFileChooser(DWORD pid, int timeoutMs = kWindowTimeoutMs);
-/* Types path into the file name field and presses Open; waits until the
-   chooser is gone. */
+/* Types path into the file name field and presses Open, or presses
+   Cancel; waits until the chooser is gone. */
 bool ChooseFile(HWND chooser, const std::string &path);
 bool CancelFileChooser(HWND chooser);
 
@@ -148,9 +129,9 @@ public:
     Program &operator=(const Program &) = delete;
     ~Program(); /* ends a program still running */
 
+    /* Starts it; a program started before is ended first. */
     bool Start(const std::string &exePath, const std::string &workingDir, std::string *error);
     DWORD Pid() const { return pid_; }
-    bool Started() const { return process_ != nullptr; }
     bool Running() const;
     /* true when it ended within the time; exitCode receives its code. */
     bool WaitForExit(int timeoutMs, DWORD *exitCode);
@@ -165,13 +146,12 @@ private:
 /* ---- Files -------------------------------------------------------------- */
 
 bool FileExists(const std::string &path);
-/* The whole file; empty with *exists false when it cannot be read. */
-std::string ReadFileBytes(const std::string &path, bool *exists = nullptr);
+/* The whole file; empty when it cannot be read. */
+std::string ReadFileBytes(const std::string &path);
 bool WriteFileBytes(const std::string &path, const std::string &bytes);
-bool DeleteFileIfThere(const std::string &path);
+/* Deletes a file or a folder with all it holds; true when none is left. */
 bool DeleteTree(const std::string &path);
 bool MakeFolders(const std::string &path);
-bool CopyFileTo(const std::string &from, const std::string &to);
 /* Names of the entries of a folder, sorted ("." and ".." left out). */
 std::vector<std::string> FolderEntries(const std::string &path);
 std::string JoinPath(const std::string &dir, const std::string &name);
@@ -185,7 +165,7 @@ public:
     explicit FileHold(const std::string &path);
     FileHold(const FileHold &) = delete;
     FileHold &operator=(const FileHold &) = delete;
-    ~FileHold();
+    ~FileHold() { Release(); }
     bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
     void Release();
 
@@ -195,9 +175,8 @@ private:
 
 /* ---- Where things are --------------------------------------------------- */
 
-std::string TestProgramFolder();  /* the folder of this test program (bin/) */
-std::string PelmoraExePath();     /* Pelmora.exe beside the test program */
-std::string FakeEjayExePath();    /* fake_ejay.exe beside the test program */
+/* A program of the tree beside the test program (every one lands in bin/). */
+std::string BesideTestProgram(const std::string &name);
 std::string WindowsDirectory();
 std::string WindowsSettingsPath(); /* <Windows directory>\Pelmora.ini */
 std::string UserSettingsPath();    /* %APPDATA%\Pelmora\Pelmora.ini */
@@ -206,7 +185,6 @@ std::string UserSettingsPath();    /* %APPDATA%\Pelmora\Pelmora.ini */
    environment names a folder in PELMORA_E2E_SCREENSHOTS (a Unix path);
    does nothing otherwise. false when a picture was asked for and failed. */
 bool SaveScreenshot(const std::string &name);
-bool ScreenshotsWanted();
 
 } // namespace e2e
 

@@ -2,8 +2,8 @@
  * Closing Pelmora: every way of closing saves exactly once (settings,
  * backups when asked, the three lists, Ejay started when asked); without
  * the options nothing but the lists and settings is touched; a list or a
- * settings file that cannot be written is reported, and records the tables
- * cannot hold are told once and written back: nothing is lost silently.
+ * settings file that cannot be written is reported or kept in the user's
+ * folder: nothing is lost silently.
  */
 #include <ostream>
 
@@ -36,16 +36,18 @@ const char kRave[] =
 /* Hiphop lists only a blank line: no record, so an empty file comes back. */
 const char kHiphopOriginal[] = "\r\n";
 
-class ClosingScenario : public PelmoraScenario {
+class Closing : public PelmoraScenario {
 protected:
-    /* The three lists above, the settings given and the stand-in Ejay. */
-    Settings Prepare(Settings settings)
+    /* The three lists above, the settings given and the stand-in Ejay;
+       the program started and its main window up. */
+    bool StartWith(Settings *settings)
     {
         EXPECT_TRUE(WriteFileBytes(EjayFile("pxddance"), kDanceOriginal));
         EXPECT_TRUE(WriteFileBytes(EjayFile("pxdrave"), kRave));
         EXPECT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), kHiphopOriginal));
-        settings.progEjay = InstallFakeEjay();
-        return WriteSettings(settings);
+        settings->progEjay = InstallFakeEjay(EjayDir());
+        *settings = WriteSettings(*settings);
+        return StartPelmora() && WaitForMainWindow(&view_);
     }
 
     void ExpectListsRewritten()
@@ -55,18 +57,19 @@ protected:
         EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), "");
     }
 
-    /* Lines of the stand-in Ejay's marker, once it had time to appear (and
-       a second start, if any, time to follow). */
-    int EjayRuns(int settleMs)
+    /* The list failure reported, naming exactly the held list. */
+    void ExpectListFailure(MessageBoxSeen *box, const char *held)
     {
-        WaitUntil([&] { return FileExists(EjayMarkerPath()); }, settleMs);
-        Pause(1000);
-        std::string marker = ReadFileBytes(EjayMarkerPath());
-        int lines = 0;
-        for (char c : marker)
-            lines += c == '\n';
-        return lines;
+        ASSERT_TRUE(ExpectMessageBox(box)) << "the failed save was not reported";
+        EXPECT_EQ(box->caption, kCaption);
+        for (const char *name : {"pxddance", "pxdrave", "pxdhiphp"})
+            EXPECT_EQ(box->text.find(EjayFile(name)) != std::string::npos,
+                      std::string(name) == held) << name << " in " << Visible(box->text);
+        EXPECT_TRUE(box->HasButton(IDRETRY));
+        EXPECT_TRUE(box->HasButton(IDCANCEL));
     }
+
+    MainWindowView view_;
 };
 
 /* ---- Every way of closing ------------------------------------------------ */
@@ -82,19 +85,15 @@ void PrintTo(const CloseWay &row, std::ostream *out)
     *out << row.name;
 }
 
-class ClosingWays : public ClosingScenario, public ::testing::WithParamInterface<CloseWay> {};
+class ClosingWays : public Closing, public ::testing::WithParamInterface<CloseWay> {};
 
 TEST_P(ClosingWays, SaveEverythingExactlyOnce)
 {
     Settings settings;
     settings.backup = "1";
     settings.runEjay = "1";
-    settings = Prepare(settings);
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
-
-    ASSERT_TRUE(GetParam().close(view.window)) << "could not close by " << GetParam().name;
+    ASSERT_TRUE(StartWith(&settings));
+    ASSERT_TRUE(GetParam().close(view_.window)) << "could not close by " << GetParam().name;
     ExpectExitWithCodeZero();
 
     ExpectListsRewritten();
@@ -102,7 +101,7 @@ TEST_P(ClosingWays, SaveEverythingExactlyOnce)
     EXPECT_EQ(ReadFileBytes(EjayFile("pxddance.bak")), kDanceOriginal);
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave.bak")), kRave);
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp.bak")), kHiphopOriginal);
-    EXPECT_EQ(EjayRuns(kWindowTimeoutMs), 1) << "times Ejay was started";
+    EXPECT_EQ(EjayRuns(EjayDir(), kWindowTimeoutMs), 1) << "times Ejay was started";
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()),
               "[SYSTEM]\r\nejayDir=" + EjayDir() + "\r\nprogEjay=" + EjayFile("Ejay.exe") +
                       "\r\nautosave=1\r\nbackup=1\r\nrunEjay=1\r\n\r\n"
@@ -114,224 +113,103 @@ TEST_P(ClosingWays, SaveEverythingExactlyOnce)
     EXPECT_EQ(FolderEntries(EjayDir()), expectedEntries) << "temporary files left behind?";
 }
 
+/* The menu's Quitter is checked by the System dialog scenario. */
 INSTANTIATE_TEST_SUITE_P(
     Ways, ClosingWays,
     ::testing::Values(
         CloseWay{"CloseBox", [](HWND window) { PostCloseBox(window); return true; }},
         CloseWay{"AltF4", [](HWND window) { return TypeAltF4(window); }},
-        CloseWay{"CtrlQ", [](HWND window) { return TypeCtrl(window, 'Q'); }},
-        CloseWay{"MenuQuitter", [](HWND window) { PostCommand(window, IDM_QUIT); return true; }}),
+        CloseWay{"CtrlQ", [](HWND window) { return TypeCtrl(window, 'Q'); }}),
     [](const ::testing::TestParamInfo<CloseWay> &info) { return std::string(info.param.name); });
 
-/* ---- Options off --------------------------------------------------------- */
+/* ---- Files that cannot be written ---------------------------------------- */
 
-struct OptionsOff {
-    const char *name;
-    const char *value; /* of autosave, backup and runEjay: anything but 1 is off */
-};
-
-/* Failure messages name the row, not its bytes. */
-void PrintTo(const OptionsOff &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-class ClosingWithOptionsOff : public ClosingScenario,
-                              public ::testing::WithParamInterface<OptionsOff> {};
-
-TEST_P(ClosingWithOptionsOff, WritesTheListsButNoBackupAndStartsNoEjay)
+/* The Windows directory refuses the settings and another program holds a
+   list: the settings go to the user's folder without a word, the list is
+   named and written on Retry. With the options at 0 no backup is made and
+   Ejay is not started. The next start reads the user's copy first. */
+TEST_F(Closing, HeldListIsNamedAndRetriedSettingsGoToTheUserFolder)
 {
     Settings settings;
-    settings.autosave = GetParam().value;
-    settings.backup = GetParam().value;
-    settings.runEjay = GetParam().value;
-    Prepare(settings);
-    const std::string oldBackup = "sauvegarde d'avant\r\n";
-    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
-        ASSERT_TRUE(WriteFileBytes(EjayFile(name), oldBackup));
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
+    ASSERT_TRUE(StartWith(&settings));
+    const std::string windowsCopy = ReadFileBytes(WindowsSettingsPath());
+    FileHold settingsHold(WindowsSettingsPath());
+    FileHold listHold(EjayFile("pxdrave"));
+    ASSERT_TRUE(settingsHold.Held() && listHold.Held());
+    /* Moved by the user: the position to be saved differs from the file's. */
+    ASSERT_TRUE(SetWindowPos(view_.window, nullptr, 200, 40, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(WaitUntil([&] { return ScreenRect(view_.window).left == 200; }));
 
-    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
-    ExpectExitWithCodeZero();
-    ExpectListsRewritten(); /* whatever autosave holds */
-    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
-        EXPECT_EQ(ReadFileBytes(EjayFile(name)), oldBackup) << name;
-    EXPECT_EQ(EjayRuns(2000), 0) << "Ejay started with runEjay=" << GetParam().value;
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, ClosingWithOptionsOff,
-                         ::testing::Values(OptionsOff{"Zero", "0"}, OptionsOff{"Two", "2"}),
-                         [](const ::testing::TestParamInfo<OptionsOff> &info) {
-                             return std::string(info.param.name);
-                         });
-
-/* ---- A list that cannot be written --------------------------------------- */
-
-using ClosingFailure = ClosingScenario;
-
-TEST_F(ClosingFailure, ListHeldByAnotherProgramIsNamedAndRetryWritesIt)
-{
-    Prepare(Settings{});
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
-    FileHold hold(EjayFile("pxdrave"));
-    ASSERT_TRUE(hold.Held());
-
-    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
+    ASSERT_TRUE(TypeCtrl(view_.window, 'Q'));
     MessageBoxSeen box;
-    ASSERT_TRUE(ExpectMessageBox(&box)) << "the failed save was not reported";
-    EXPECT_EQ(box.caption, kCaption);
-    EXPECT_NE(box.text.find(EjayFile("pxdrave")), std::string::npos)
-        << "the message does not name the file: " << Visible(box.text);
-    EXPECT_EQ(box.text.find(EjayFile("pxddance")), std::string::npos)
-        << "the message names a list that was written: " << Visible(box.text);
-    EXPECT_TRUE(box.HasButton(IDRETRY));
-    EXPECT_TRUE(box.HasButton(IDCANCEL));
+    ExpectListFailure(&box, "pxdrave");
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), kRave) << "the held list changed";
     EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
     EXPECT_TRUE(SaveScreenshot("closing-list-not-saved"));
-
-    hold.Release();
+    listHold.Release();
     ASSERT_TRUE(AnswerMessageBox(box, IDRETRY));
     ExpectExitWithCodeZero();
+    settingsHold.Release();
     ExpectListsRewritten();
+    EXPECT_EQ(EjayRuns(EjayDir(), 2000), 0) << "Ejay started with runEjay=0";
     const std::vector<std::string> expectedEntries = {"Ejay.exe", "pxddance", "pxdhiphp", "pxdrave"};
-    EXPECT_EQ(FolderEntries(EjayDir()), expectedEntries) << "temporary files left behind?";
-}
-
-TEST_F(ClosingFailure, CancelAfterAFailedListSaveEndsAndLeavesTheFileAsItWas)
-{
-    Prepare(Settings{});
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
-    FileHold hold(EjayFile("pxdhiphp"));
-    ASSERT_TRUE(hold.Held());
-
-    PostCloseBox(view.window);
-    MessageBoxSeen box;
-    ASSERT_TRUE(ExpectMessageBox(&box)) << "the failed save was not reported";
-    EXPECT_NE(box.text.find(EjayFile("pxdhiphp")), std::string::npos) << Visible(box.text);
-    ASSERT_TRUE(AnswerMessageBox(box, IDCANCEL));
-    ExpectExitWithCodeZero();
-    hold.Release();
-    EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), kHiphopOriginal);
-    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten);
-}
-
-/* ---- Records the tables cannot hold --------------------------------------- */
-
-using ClosingKeeps = PelmoraScenario;
-
-TEST_F(ClosingKeeps, RecordsBeyondTheTablesAreToldOnceAndWrittenBack)
-{
-    std::vector<Sample> drums = MakeSamples("drum", 501, "dance");
-    std::vector<Sample> loop = MakeSamples("loop", 1, "dance");
-    std::vector<Sample> danceFile = drums;
-    danceFile.push_back(loop[0]);
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxddance"), ListFileText(danceFile)));
-    const std::string unfinished = "\"8\"\r\n\"C:\\Ejay\\Rave\\half.pxd\"\r\n\"h\"\r\n";
-    const std::string raveFile = ListFileText(MakeSamples("voice", 1, "rave")) + unfinished;
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdrave"), raveFile));
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), ""));
-    WriteSettings(Settings{});
-    ASSERT_TRUE(StartPelmora());
-
-    MessageBoxSeen box;
-    ASSERT_TRUE(ExpectMessageBox(&box)) << "the records left out were not told";
-    EXPECT_EQ(box.caption, kCaption);
-    EXPECT_NE(box.text.find("\"" + EjayFile("pxddance") + "\""), std::string::npos) << Visible(box.text);
-    EXPECT_NE(box.text.find("\"" + EjayFile("pxdrave") + "\""), std::string::npos) << Visible(box.text);
-    EXPECT_EQ(box.text.find(EjayFile("pxdhiphp")), std::string::npos) << Visible(box.text);
-    EXPECT_EQ(FindTopLevelWindow(Pid(), kIntroClass), nullptr) << "the intro came before the message";
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
-    MessageBoxSeen second;
-    EXPECT_FALSE(FindMessageBox(Pid(), &second)) << "told twice: " << Visible(second.text);
-    EXPECT_EQ(ListCount(view.panes[5].list), 500) << "drum pane";
-    EXPECT_TRUE(WaitUntil([&] { return !IsEnabled(view.panes[5].add); }, 3000))
-        << "Ajouter of a full pane";
-
-    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
-    ExpectExitWithCodeZero();
-    /* Grouped by category as always, the 501st drum after the 500 shown;
-       the unfinished record stays at the end exactly as it was. */
-    std::vector<Sample> grouped = loop;
-    grouped.insert(grouped.end(), drums.begin(), drums.end());
-    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), ListFileText(grouped));
-    EXPECT_EQ(ReadFileBytes(EjayFile("pxdrave")), raveFile);
-}
-
-/* ---- Where the settings go ---------------------------------------------- */
-
-TEST_F(ClosingFailure, SettingsGoToTheUserFolderWhenTheWindowsDirectoryRefusesThem)
-{
-    Settings settings = Prepare(Settings{});
-    const std::string windowsCopy = ReadFileBytes(WindowsSettingsPath());
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
-    FileHold hold(WindowsSettingsPath());
-    ASSERT_TRUE(hold.Held());
-    /* Moved by the user: the position to be saved differs from the file's. */
-    ASSERT_TRUE(SetWindowPos(view.window, nullptr, 200, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER |
-                                                                      SWP_NOACTIVATE));
-    ASSERT_TRUE(WaitUntil([&] { return ScreenRect(view.window).left == 200; }));
-
-    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
-    ExpectExitWithCodeZero();
-    hold.Release();
+    EXPECT_EQ(FolderEntries(EjayDir()), expectedEntries) << "backups or temporary files?";
     Settings moved = settings;
     moved.position = "200,40";
     EXPECT_EQ(ReadFileBytes(UserSettingsPath()), SettingsFileText(moved));
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), windowsCopy);
 
-    /* The next start reads the user's copy first: the window comes back
-       where it was left, and with the Windows directory writable again the
-       settings return there. */
-    Program again;
-    std::string error;
-    ASSERT_TRUE(again.Start(PelmoraExePath(), EjayDir(), &error)) << error;
-    HWND main = WaitForTopLevelWindow(again.Pid(), kMainClass, 25000);
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(DescribeRect(ScreenRect(main)), "200,40 460x735");
-    PostCommand(main, IDM_QUIT);
-    DWORD code = 1;
-    ASSERT_TRUE(again.WaitForExit(kExitTimeoutMs, &code));
-    EXPECT_EQ(code, 0u);
+    /* The window comes back where it was left; with the Windows directory
+       writable again the settings return there. */
+    ASSERT_TRUE(StartPelmora() && WaitForMainWindow(&view_));
+    EXPECT_EQ(DescribeRect(ScreenRect(view_.window)), "200,40 460x735");
+    PostCommand(view_.window, IDM_QUIT);
+    ExpectExitWithCodeZero();
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsFileText(moved));
-    EXPECT_FALSE(FileExists(UserSettingsPath()));
+    EXPECT_FALSE(FileExists(UserSettingsPath())) << "a stale user copy would be read next time";
 }
 
-TEST_F(ClosingFailure, SettingsThatCannotBeWrittenAnywhereAreReported)
+/* Neither settings file can be written and a list is held: both are told,
+   Cancel ends leaving the list as it was. Options at 2 are off: the old
+   backups stay and Ejay is not started. */
+TEST_F(Closing, SettingsWrittenNowhereAreReportedAndCancelLeavesTheHeldList)
 {
-    Settings settings = Prepare(Settings{});
-    ASSERT_TRUE(MakeFolders(FolderOf(UserSettingsPath())));
-    ASSERT_TRUE(WriteFileBytes(UserSettingsPath(), SettingsFileText(settings)));
+    Settings settings;
+    settings.autosave = settings.backup = settings.runEjay = "2";
+    const std::string oldBackup = "sauvegarde d'avant\r\n";
+    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
+        ASSERT_TRUE(WriteFileBytes(EjayFile(name), oldBackup));
+    ASSERT_TRUE(StartWith(&settings));
     const std::string before = SettingsFileText(settings);
-    ASSERT_TRUE(StartPelmora());
-    MainWindowView view;
-    ASSERT_TRUE(WaitForMainWindow(&view));
+    ASSERT_TRUE(MakeFolders(FolderOf(UserSettingsPath())));
+    ASSERT_TRUE(WriteFileBytes(UserSettingsPath(), before));
     FileHold windowsHold(WindowsSettingsPath());
     FileHold userHold(UserSettingsPath());
-    ASSERT_TRUE(windowsHold.Held() && userHold.Held());
+    FileHold listHold(EjayFile("pxdhiphp"));
+    ASSERT_TRUE(windowsHold.Held() && userHold.Held() && listHold.Held());
 
-    ASSERT_TRUE(TypeCtrl(view.window, 'Q'));
+    PostCloseBox(view_.window);
     MessageBoxSeen box;
     ASSERT_TRUE(ExpectMessageBox(&box)) << "the lost settings were not reported";
     EXPECT_EQ(box.caption, kCaption);
     EXPECT_NE(box.text.find("Pelmora.ini"), std::string::npos) << Visible(box.text);
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    ExpectListFailure(&box, "pxdhiphp");
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(AnswerMessageBox(box, IDCANCEL));
     ExpectExitWithCodeZero();
     windowsHold.Release();
     userHold.Release();
+    listHold.Release();
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), before);
     EXPECT_EQ(ReadFileBytes(UserSettingsPath()), before);
-    ExpectListsRewritten(); /* the lists do not depend on the settings */
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxdhiphp")), kHiphopOriginal);
+    EXPECT_EQ(ReadFileBytes(EjayFile("pxddance")), kDanceRewritten) << "autosave=2 still writes";
+    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
+        EXPECT_EQ(ReadFileBytes(EjayFile(name)), oldBackup) << name;
+    EXPECT_EQ(EjayRuns(EjayDir(), 2000), 0) << "Ejay started with runEjay=2";
 }
 
 } // namespace

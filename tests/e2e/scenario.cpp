@@ -1,5 +1,6 @@
 #include "tests/e2e/scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -61,13 +62,18 @@ std::string RowText(const Sample &sample)
            "] - [adresse: " + sample.path + "]";
 }
 
-std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const std::string &keyword)
+std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const char *keyword)
 {
     std::vector<std::string> rows;
     for (const Sample &sample : samples)
-        if (sample.keyword == keyword)
+        if (keyword == nullptr || sample.keyword == keyword)
             rows.push_back(RowText(sample));
     return rows;
+}
+
+std::string MissingFileText(const std::string &path)
+{
+    return "Le fichier \"" + path + "\" est introuvable !" + std::string(12, ' ');
 }
 
 /* ---- Pelmora's settings file -------------------------------------------- */
@@ -88,6 +94,10 @@ std::string SettingsFileText(const Settings &settings)
 
 /* ---- The main window ---------------------------------------------------- */
 
+namespace {
+
+/* Fills view from the main window's children: labels and lists by their
+   place from top to bottom, buttons by identifier. */
 bool ReadPanes(HWND mainWindow, MainWindowView *view, std::string *why)
 {
     view->window = mainWindow;
@@ -115,6 +125,8 @@ bool ReadPanes(HWND mainWindow, MainWindowView *view, std::string *why)
     return true;
 }
 
+} // namespace
+
 /* ---- The fixture -------------------------------------------------------- */
 
 void PelmoraScenario::SetUp()
@@ -125,8 +137,8 @@ void PelmoraScenario::SetUp()
     ASSERT_TRUE(display != nullptr && display[0] != '\0')
         << "no X display: start Xvfb (scripts/wine-env.sh: pelmora_xvfb) before the end-to-end tests";
     ejayDir_ = JoinPath(kScenarioRoot, ScenarioFolderName());
-    ASSERT_TRUE(DeleteFileIfThere(WindowsSettingsPath())) << WindowsSettingsPath();
-    ASSERT_TRUE(DeleteFileIfThere(UserSettingsPath())) << UserSettingsPath();
+    ASSERT_TRUE(DeleteTree(WindowsSettingsPath())) << WindowsSettingsPath();
+    ASSERT_TRUE(DeleteTree(UserSettingsPath())) << UserSettingsPath();
     ASSERT_TRUE(DeleteTree(ejayDir_)) << "cannot empty " << ejayDir_;
     ASSERT_TRUE(MakeFolders(ejayDir_)) << "cannot make " << ejayDir_;
 }
@@ -140,11 +152,11 @@ void PelmoraScenario::TearDown()
 }
 
 void PelmoraScenario::WriteLists(const std::vector<Sample> &dance, const std::vector<Sample> &rave,
-                                 const std::vector<Sample> &hiphop, const char *eol)
+                                 const std::vector<Sample> &hiphop)
 {
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxddance"), ListFileText(dance, eol)));
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdrave"), ListFileText(rave, eol)));
-    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), ListFileText(hiphop, eol)));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxddance"), ListFileText(dance)));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdrave"), ListFileText(rave)));
+    ASSERT_TRUE(WriteFileBytes(EjayFile("pxdhiphp"), ListFileText(hiphop)));
 }
 
 Settings PelmoraScenario::WriteSettings(Settings settings)
@@ -156,17 +168,27 @@ Settings PelmoraScenario::WriteSettings(Settings settings)
     return settings;
 }
 
-std::string PelmoraScenario::InstallFakeEjay()
+std::string PelmoraScenario::InstallFakeEjay(const std::string &folder)
 {
-    std::string target = EjayFile("Ejay.exe");
-    EXPECT_TRUE(CopyFileTo(FakeEjayExePath(), target)) << "cannot copy " << FakeEjayExePath();
+    std::string target = JoinPath(folder, "Ejay.exe");
+    const std::string fake = BesideTestProgram("fake_ejay.exe");
+    EXPECT_TRUE(CopyFileA(fake.c_str(), target.c_str(), FALSE)) << "cannot copy " << fake;
     return target;
+}
+
+int PelmoraScenario::EjayRuns(const std::string &folder, int settleMs)
+{
+    const std::string marker = JoinPath(folder, "ejay-ran.txt");
+    WaitUntil([&] { return FileExists(marker); }, settleMs);
+    Pause(1000);
+    std::string text = ReadFileBytes(marker);
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
 bool PelmoraScenario::StartPelmora()
 {
     std::string error;
-    if (!program_.Start(PelmoraExePath(), ejayDir_, &error)) {
+    if (!program_.Start(BesideTestProgram("Pelmora.exe"), ejayDir_, &error)) {
         ADD_FAILURE() << error;
         return false;
     }

@@ -48,8 +48,11 @@ std::string ListFileText(const std::vector<Sample> &samples, const char *eol = "
 /* The row a list box shows for a sample, written out from the program's
    documented row format, not taken from its code. */
 std::string RowText(const Sample &sample);
-/* The samples of one keyword, in file order. */
-std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const std::string &keyword);
+/* The rows of the samples (of one keyword only when given), in file order. */
+std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const char *keyword = nullptr);
+
+/* The message naming a list file that is not there. */
+std::string MissingFileText(const std::string &path);
 
 /* ---- Pelmora's settings file -------------------------------------------- */
 
@@ -93,16 +96,18 @@ protected:
 
     /* Writes pxddance, pxdrave and pxdhiphp into the Ejay folder. */
     void WriteLists(const std::vector<Sample> &dance, const std::vector<Sample> &rave,
-                    const std::vector<Sample> &hiphop, const char *eol = "\r\n");
+                    const std::vector<Sample> &hiphop);
     /* Writes the settings file into the Windows directory, and settings
        whose ejayDir is empty name this scenario's Ejay folder. */
     Settings WriteSettings(Settings settings);
-    /* Copies fake_ejay.exe into the Ejay folder as Ejay.exe; returns its path. */
-    std::string InstallFakeEjay();
-    std::string EjayMarkerPath() const { return EjayFile("ejay-ran.txt"); }
+    /* Copies fake_ejay.exe into folder as Ejay.exe; returns its path. */
+    static std::string InstallFakeEjay(const std::string &folder);
+    /* Times the stand-in Ejay in folder ran, once a start had time to show
+       (and a second one time to follow). */
+    static int EjayRuns(const std::string &folder, int settleMs);
 
-    /* Starts Pelmora.exe in the Ejay folder; ADD_FAILURE and false when it
-       cannot be started. */
+    /* Starts Pelmora.exe in the Ejay folder (again, once it ended);
+       ADD_FAILURE and false when it cannot be started. */
     bool StartPelmora();
     DWORD Pid() const { return program_.Pid(); }
     Program &TheProgram() { return program_; }
@@ -122,10 +127,6 @@ private:
     std::string ejayDir_;
     Program program_;
 };
-
-/* Fills view from the main window's children: labels and lists by their
-   place from top to bottom, buttons by identifier. */
-bool ReadPanes(HWND mainWindow, MainWindowView *view, std::string *why);
 
 } // namespace e2e
 
