@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 BUILD=${PELMORA_BUILD:-build/windows}
-FILTER=${1:-'Intro.*:MainWindow.*:SystemDialog.*:ClosingFailure.ListHeld*:Editing.AddToAnEmptyPane*:Editing.ModifyWritesTheFourFields*:Editing.DeleteAsks*'}
+FILTER=${1:-'FirstStart.Welcome*:MainWindow.*:SystemDialog.*:Closing.HeldList*:Editing.*'}
 source "$ROOT/scripts/wine-env.sh"
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
