@@ -10,10 +10,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace e2e {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -477,8 +480,7 @@ void Program::Kill()
 
 bool FileExists(const std::string &path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return fs::is_regular_file(path);
 }
 
 std::string ReadFileBytes(const std::string &path)
@@ -499,37 +501,24 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes)
 
 bool DeleteTree(const std::string &path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return true;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return DeleteFileA(path.c_str()) != FALSE;
-    for (const std::string &entry : FolderEntries(path))
-        DeleteTree(JoinPath(path, entry));
-    return RemoveDirectoryA(path.c_str()) != FALSE;
+    std::error_code error;
+    fs::remove_all(path, error);
+    return !fs::exists(path, error);
 }
 
 bool MakeFolders(const std::string &path)
 {
-    SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    std::error_code error;
+    fs::create_directories(path, error);
+    return fs::is_directory(path, error);
 }
 
 std::vector<std::string> FolderEntries(const std::string &path)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(JoinPath(path, "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    std::error_code error;
+    for (const fs::directory_entry &entry : fs::directory_iterator(path, error))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -177,13 +177,11 @@ TEST_F(Editing, AddingCancellingAndAFullListAfterAStyleSwitch)
     /* A cancelled chooser, Annuler and the close box add nothing. */
     OpenAddForm(BASS, "");
     EXPECT_TRUE(DialogsWithControl(Pid(), IDC_ADD_NAME1).empty()) << "a form after a cancelled chooser";
-    form = OpenAddForm(BASS, JoinPath(folder, "a.pxd"));
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenAddForm(BASS, JoinPath(folder, "a.pxd")), nullptr);
     TypeAddTexts(form, "A", "a", "1");
     ASSERT_TRUE(ClickItem(form, IDC_ADD_CANCEL));
     EXPECT_TRUE(WaitUntilGone(form)) << "Annuler";
-    form = OpenAddForm(BASS, JoinPath(folder, "b.pxd"));
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenAddForm(BASS, JoinPath(folder, "b.pxd")), nullptr);
     TypeAddTexts(form, "B", "b", "1");
     PostCloseBox(form);
     EXPECT_TRUE(WaitUntilGone(form)) << "close box";
@@ -195,8 +193,7 @@ TEST_F(Editing, AddingCancellingAndAFullListAfterAStyleSwitch)
        pane's Add whose chooser is cancelled leaves the open form's file and
        pane alone. */
     ASSERT_TRUE(WriteFileBytes(JoinPath(folder, "snare.pxd"), "PXD"));
-    form = OpenAddForm(BASS, JoinPath(folder, "snare"));
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenAddForm(BASS, JoinPath(folder, "snare")), nullptr);
     TypeAddTexts(form, "Snare \"sharp\"", "", "13");
     OpenAddForm(DRUM, "");
     ASSERT_TRUE(IsWindow(form)) << "the open form vanished";
@@ -210,8 +207,7 @@ TEST_F(Editing, AddingCancellingAndAFullListAfterAStyleSwitch)
     ExpectRows(DRUM, RowsOf(drum), "drum pane");
 
     /* The System dialog closes an open Add form. */
-    form = OpenAddForm(LOOP, JoinPath(folder, "x.pxd"));
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenAddForm(LOOP, JoinPath(folder, "x.pxd")), nullptr);
     TypeAddTexts(form, "Jamais", "ajout\xE9", "1");
     ASSERT_TRUE(TypeCtrl(form, 'S'));
     HWND system = WaitForDialogWithControl(Pid(), IDC_SYSTEM_EJAYDIR);
@@ -225,8 +221,7 @@ TEST_F(Editing, AddingCancellingAndAFullListAfterAStyleSwitch)
        joins Hiphop's bass list. */
     ASSERT_TRUE(TypeCtrl(Main(), 'R'));
     ExpectRows(BASS, RowsOf(raveBass), "Rave shown");
-    form = OpenAddForm(BASS, JoinPath(folder, "h.pxd"));
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenAddForm(BASS, JoinPath(folder, "h.pxd")), nullptr);
     TypeAddTexts(form, "Trop", std::string(70, 't'), "98765432101"); /* cut to 49 and 9 */
     PostCommand(Main(), IDM_DANCE);
     ASSERT_TRUE(Sync(Main()));
@@ -288,21 +283,18 @@ TEST_F(Editing, ModifyingAndDeleting)
     ExpectRows(DRUM, RowsOf(drums), "after Modifier");
 
     /* Annuler and the close box write nothing. */
-    form = OpenModifyForm(DRUM, 0);
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenModifyForm(DRUM, 0), nullptr);
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "jamais"));
     ASSERT_TRUE(ClickItem(form, IDC_MODIFY_CANCEL));
     EXPECT_TRUE(WaitUntilGone(form));
-    form = OpenModifyForm(DRUM, 1);
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenModifyForm(DRUM, 1), nullptr);
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "jamais"));
     PostCloseBox(form);
     EXPECT_TRUE(WaitUntilGone(form));
     ExpectRows(DRUM, RowsOf(drums), "after Annuler and the close box", 1);
 
     /* Confirmed after a switch to Hiphop: the Dance entry changes. */
-    form = OpenModifyForm(BASS, 1);
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenModifyForm(BASS, 1), nullptr);
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "Chang\xE9"));
     ASSERT_TRUE(TypeCtrl(Main(), 'H'));
     ExpectRows(BASS, RowsOf(hiphop), "Hiphop shown");
@@ -327,8 +319,7 @@ TEST_F(Editing, ModifyingAndDeleting)
 
     /* A deletion that moves the entry of an open Modify form closes it
        without writing. */
-    form = OpenModifyForm(BASS, 2);
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenModifyForm(BASS, 2), nullptr);
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "Jamais"));
     ASSERT_TRUE(AskDelete(BASS, 0, &question));
     ASSERT_TRUE(AnswerMessageBox(question, IDYES));
@@ -337,8 +328,7 @@ TEST_F(Editing, ModifyingAndDeleting)
     ExpectRows(BASS, RowsOf(bass), "after the deletion under the form");
 
     /* The System dialog closes an open Modify form. */
-    form = OpenModifyForm(BASS, 0);
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form = OpenModifyForm(BASS, 0), nullptr);
     EXPECT_TRUE(SetItemText(form, IDC_MODIFY_NAME1, "Jamais"));
     PostCommand(Main(), IDM_SYSTEM);
     HWND system = WaitForDialogWithControl(Pid(), IDC_SYSTEM_EJAYDIR);
