@@ -14,6 +14,7 @@ namespace e2e {
 namespace {
 
 enum PaneIndex { LOOP = 0, BASS = 1, SYNTHY = 2, VOICE = 3, DRUM = 5 };
+constexpr int kChooserFilter = 0x470; /* cmb1, the file chooser's type list */
 
 const std::string kFullCategory =
     "La cat\xE9gorie est pleine : le sample n'a pas \xE9t\xE9 ajout\xE9 !";
@@ -70,6 +71,7 @@ protected:
         HWND chooser = WaitForFileChooser(Pid());
         EXPECT_NE(chooser, nullptr) << "no file chooser after Add of pane " << k;
         EXPECT_EQ(TextOf(chooser), "Ajouter un Sample PXD Ejay");
+        EXPECT_EQ(ItemText(chooser, kChooserFilter), "Sample PXD Ejay (*.pxd)");
         if (typed.empty()) {
             EXPECT_TRUE(CancelFileChooser(chooser) && Sync(Main()));
             return nullptr;
