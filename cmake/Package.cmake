@@ -1,6 +1,6 @@
 # The Windows package: Pelmora-2.20-win64.zip with the program, ZEF.dll and
 # the French and English read-me. Built with
-#   cmake --build build/windows --target package
+#   ./scripts/package.sh  (cmake --build build/windows --target package)
 install(TARGETS Pelmora RUNTIME DESTINATION .)
 install(TARGETS zef RUNTIME DESTINATION . ARCHIVE DESTINATION lib EXCLUDE_FROM_ALL)
 install(FILES packaging/LISEZMOI.txt packaging/README.txt DESTINATION .)
