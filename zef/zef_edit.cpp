@@ -121,9 +121,12 @@ int ZEF_DelMember(char *name, ZEFINFO *info)
 
 /* The renames and ZEF_SetInit accept an empty new text; a null or too long
    one is refused before anything is searched. */
-int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
+enum MemberText { MEMBER_NAME, MEMBER_INIT };
+
+/* Replaces the name or the init of the first member of that name. */
+static int set_member_text(char *name, char *text, ZEFINFO *info, MemberText which)
 {
-    if (!zef_is_name(name) || !zef_text_fits(newName))
+    if (!zef_is_name(name) || !zef_text_fits(text))
         return ZEF_FAIL;
     int refusal = edit_refusal(name, info);
     if (refusal)
@@ -132,8 +135,14 @@ int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
     ZEFCLASS *cls = zef_find_member(info, name, 0, &slot);
     if (!cls)
         return ZEF_FAIL;
-    zef_store_text(cls->members[slot].name, newName, strlen(newName));
+    char *field = which == MEMBER_NAME ? cls->members[slot].name : cls->inits[slot].text;
+    zef_store_text(field, text, strlen(text));
     return ZEF_OK;
+}
+
+int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
+{
+    return set_member_text(name, newName, info, MEMBER_NAME);
 }
 
 int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
@@ -152,15 +161,5 @@ int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
 
 int ZEF_SetInit(char *member, char *value, ZEFINFO *info)
 {
-    if (!zef_is_name(member) || !zef_text_fits(value))
-        return ZEF_FAIL;
-    int refusal = edit_refusal(member, info);
-    if (refusal)
-        return refusal;
-    int slot;
-    ZEFCLASS *cls = zef_find_member(info, member, 0, &slot);
-    if (!cls)
-        return ZEF_FAIL;
-    zef_store_text(cls->inits[slot].text, value, strlen(value));
-    return ZEF_OK;
+    return set_member_text(member, value, info, MEMBER_INIT);
 }
