@@ -102,15 +102,24 @@ int ZEF_DelClass(char *name, ZEFINFO *info)
     return ZEF_OK;
 }
 
-int ZEF_DelMember(char *name, ZEFINFO *info)
+/* The checks, then the first member of that name: 0 with its class and
+   slot, or the result code of the refusal. */
+static int find_member_to_edit(char *name, ZEFINFO *info, ZEFCLASS **cls, int *slot)
 {
     int refusal = edit_refusal(name, info);
     if (refusal)
         return refusal;
+    *cls = zef_find_member(info, name, 0, slot);
+    return *cls ? 0 : ZEF_FAIL;
+}
+
+int ZEF_DelMember(char *name, ZEFINFO *info)
+{
+    ZEFCLASS *cls;
     int slot;
-    ZEFCLASS *cls = zef_find_member(info, name, 0, &slot);
-    if (!cls)
-        return ZEF_FAIL;
+    int refusal = find_member_to_edit(name, info, &cls, &slot);
+    if (refusal)
+        return refusal;
     cls->members[slot].used = 0;
     cls->inits[slot].used = 0;
     cls->memberCount--;
@@ -128,13 +137,11 @@ static int set_member_text(char *name, char *text, ZEFINFO *info, MemberText whi
 {
     if (!zef_is_name(name) || !zef_text_fits(text))
         return ZEF_FAIL;
-    int refusal = edit_refusal(name, info);
+    ZEFCLASS *cls;
+    int slot;
+    int refusal = find_member_to_edit(name, info, &cls, &slot);
     if (refusal)
         return refusal;
-    int slot;
-    ZEFCLASS *cls = zef_find_member(info, name, 0, &slot);
-    if (!cls)
-        return ZEF_FAIL;
     char *field = which == MEMBER_NAME ? cls->members[slot].name : cls->inits[slot].text;
     zef_store_text(field, text, strlen(text));
     return ZEF_OK;
