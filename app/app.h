@@ -1,13 +1,15 @@
 /*
- * The application shell: start-up, intro, main window and its commands.
- * Declares the program-wide handles, the shared text buffer and the
- * one-dialog rule used by every modeless form.
+ * The application shell: start-up, intro, main window and its commands,
+ * closing. Declares the program-wide handles, the shared text buffer, the
+ * one-dialog rule used by every modeless form, and the one way the program
+ * shows a message.
  */
 #ifndef PELMORA_APP_H
 #define PELMORA_APP_H
 
 #include <windows.h>
 
+#include "database/category_display.h"
 #include "database/database.h"
 
 #define PROGRAM_CAPTION "Pelmora Version 2.20"
@@ -17,8 +19,13 @@
 #define IDT_INTRO 412
 #define IDT_BUTTONSTATE 20
 
+/* The program's two window classes, registered at start-up. */
+#define MAIN_CLASS_NAME "PELMOC"
+#define INTRO_CLASS_NAME "PELMOINTROC"
+#define MAIN_BACKGROUND_COLOUR 0xD7D7D7 /* light grey, red = green = blue = 215 */
+
 extern HINSTANCE g_hInstance;
-extern HWND g_hMainWnd;   /* NULL until the main window exists */
+extern HWND g_hMainWnd; /* null until the main window exists */
 extern HMENU g_hMenu;
 extern HACCEL g_hAccel;
 extern HBITMAP g_hIntroBitmap;
@@ -27,14 +34,13 @@ extern int g_screenHeight;
 extern char g_textBuffer[TEXT_BUFFER_SIZE];
 
 extern HWND g_hCategoryLabel[CATEGORY_COUNT];
-extern HWND g_hCategoryList[CATEGORY_COUNT];
 extern HWND g_hAddButton[CATEGORY_COUNT];
 extern HWND g_hModifyButton[CATEGORY_COUNT];
 extern HWND g_hDeleteButton[CATEGORY_COUNT];
 
-extern HWND g_hDialog;          /* the modeless form open last, or NULL */
-extern int g_selectedCategory;  /* 1..9: pane of the last Add or Modify */
-extern int g_selectedIndex;     /* LB_GETCURSEL of the last Modify or Delete */
+extern HWND g_hDialog;         /* the modeless form open last, or null */
+extern int g_selectedCategory; /* 1..9: pane of the last Add or Modify */
+extern int g_selectedIndex;    /* LB_GETCURSEL of the last Modify or Delete */
 
 extern AppState g_appState;
 
@@ -45,19 +51,27 @@ void CloseCurrentDialog(void);
    that no longer exists. */
 void ForgetDialog(HWND dialog);
 
-/* A modal message box with the program's caption, owned by the main window
-   when it exists. */
-int ShowProgramMessage(const char *text, UINT style);
+/* A modal message box with the program's caption, owned by owner, or by
+   the main window when it exists. Returns the button pressed. */
+int ShowProgramMessage(const char *text, UINT style, HWND owner = nullptr);
+
+/* Loads the three lists at start; a list not found makes the next start a
+   first run (the settings are forgotten). 1 when the program goes on. */
+int LoadListsAtStart(void);
 
 /* Intro splash (3 one-second ticks), then the main window. */
 void ShowIntro(void);
 LRESULT CALLBACK IntroWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+/* The program's home page in the user's default browser. */
+void OpenHomePage(HWND owner);
 
 /* Main window */
 void CreateMainWindow(void);
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-/* Fills the list boxes of one category (1..9) or ALL_CATEGORIES for a style. */
-int ShowCategoryLists(const AppState *state, int style, int category);
+/* The closing sequence: runs once per run, whichever of Quit, the close
+   box, the window's destruction or the end of the Windows session comes
+   first; later calls do nothing. */
+void RunClosingSequence(HWND hwnd);
 
 #endif

@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/closing.h"
 #include "app/program_texts.h"
 #include "settings/settings.h"
 
@@ -21,13 +20,13 @@ void SaveSettingsReporting(void)
 {
     AppSettings &settings = g_appState.settings;
     RECT rectangle;
-    if (g_hMainWnd != NULL && GetWindowRect(g_hMainWnd, &rectangle)) {
+    if (g_hMainWnd != nullptr && GetWindowRect(g_hMainWnd, &rectangle)) {
         settings.position.left = rectangle.left;
         settings.position.top = rectangle.top;
         settings.position.right = rectangle.right;
         settings.position.bottom = rectangle.bottom;
     }
-    if (!SaveSettings(settings, NULL, 0)) {
+    if (!SaveSettings(settings, nullptr, 0)) {
         ShowProgramMessage(TEXT_SETTINGS_NOT_SAVED, MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -7,9 +7,7 @@
 #include <shellapi.h>
 
 #include "app/app.h"
-#include "app/window_classes.h"
 #include "app/program_texts.h"
-#include "app/web_page.h"
 #include "resources/resource.h"
 
 #define INTRO_WIDTH 360
@@ -17,13 +15,31 @@
 #define INTRO_TICK_MS 1000
 #define INTRO_LAST_TICK 3
 
-static HWND g_hIntroWnd;
-static HWND g_hIntroImage;
-static int g_introTicks;
+namespace {
+
+HWND g_hIntroWnd;
+HWND g_hIntroImage;
+int g_introTicks;
+
+/* The main window follows the third tick, about three seconds on. */
+void OnIntroTick(HWND hwnd)
+{
+    g_introTicks++;
+    if (g_introTicks < INTRO_LAST_TICK) {
+        return;
+    }
+    DestroyWindow(hwnd);
+    DeleteObject(g_hIntroBitmap);
+    g_hIntroBitmap = nullptr;
+    CreateMainWindow();
+    g_introTicks = 0;
+}
+
+} // namespace
 
 void OpenHomePage(HWND owner)
 {
-    ShellExecuteA(owner, "open", HOME_PAGE_URL, NULL, NULL, SW_SHOWNORMAL);
+    ShellExecuteA(owner, "open", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowIntro(void)
@@ -32,36 +48,22 @@ void ShowIntro(void)
     int left = (g_screenWidth - INTRO_WIDTH) / 2;
     int top = (g_screenHeight - INTRO_HEIGHT) / 2;
     g_hIntroWnd = CreateWindowExA(0, INTRO_CLASS_NAME, PROGRAM_CAPTION, WS_POPUP | WS_VISIBLE,
-                                  left, top, INTRO_WIDTH, INTRO_HEIGHT, NULL, NULL,
-                                  g_hInstance, NULL);
+                                  left, top, INTRO_WIDTH, INTRO_HEIGHT, nullptr, nullptr,
+                                  g_hInstance, nullptr);
     g_hIntroImage = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
-                                    INTRO_WIDTH, INTRO_HEIGHT, g_hIntroWnd, NULL, g_hInstance,
-                                    NULL);
+                                    INTRO_WIDTH, INTRO_HEIGHT, g_hIntroWnd, nullptr, g_hInstance,
+                                    nullptr);
     ShowWindow(g_hIntroImage, SW_SHOWNORMAL);
     SendMessageA(g_hIntroImage, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(g_hIntroBitmap));
     ShowWindow(g_hIntroWnd, SW_SHOWNORMAL);
 }
 
-/* The main window follows the third tick, about three seconds on. */
-static void OnIntroTick(HWND hwnd)
-{
-    g_introTicks++;
-    if (g_introTicks < INTRO_LAST_TICK) {
-        return;
-    }
-    DestroyWindow(hwnd);
-    DeleteObject(g_hIntroBitmap);
-    g_hIntroBitmap = NULL;
-    CreateMainWindow();
-    g_introTicks = 0;
-}
-
 LRESULT CALLBACK IntroWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        SetTimer(hwnd, IDT_INTRO, INTRO_TICK_MS, NULL);
+        SetTimer(hwnd, IDT_INTRO, INTRO_TICK_MS, nullptr);
         return 0;
     case WM_TIMER:
         if (wParam == IDT_INTRO) {

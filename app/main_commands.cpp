@@ -4,9 +4,7 @@
  * into the closing sequence.
  */
 #include "app/app.h"
-#include "app/closing.h"
 #include "app/program_texts.h"
-#include "app/web_page.h"
 #include "editing/editing.h"
 #include "resources/resource.h"
 #include "settings/system_dialog.h"
@@ -54,7 +52,7 @@ void SwitchStyle(int menuItem, int style)
 
 void ShowAboutBox(HWND hwnd)
 {
-    MessageBoxA(hwnd, TEXT_ABOUT, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+    ShowProgramMessage(TEXT_ABOUT, MB_OK | MB_ICONINFORMATION, hwnd);
 }
 
 void OnCommand(HWND hwnd, int identifier)
@@ -82,7 +80,7 @@ void RefreshButtonStates(void)
     const AppSettings &settings = g_appState.settings;
     for (int pane = 0; pane < CATEGORY_COUNT; pane++) {
         const CategoryList *list = CategoryListOf(&g_appState, settings.currentStyle, pane + 1);
-        if (list == NULL) {
+        if (list == nullptr) {
             return;
         }
         BOOL hasRoom = list->count < MAX_SAMPLES_PER_CATEGORY;
@@ -100,7 +98,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 {
     switch (message) {
     case WM_CREATE:
-        SetTimer(hwnd, IDT_BUTTONSTATE, BUTTON_STATE_PERIOD_MS, NULL);
+        SetTimer(hwnd, IDT_BUTTONSTATE, BUTTON_STATE_PERIOD_MS, nullptr);
         return 0;
     case WM_COMMAND:
         OnCommand(hwnd, LOWORD(wParam));

@@ -3,7 +3,6 @@
  * category panes (label, list box, Add / Modify / Delete), one every 75 px.
  */
 #include "app/app.h"
-#include "app/window_classes.h"
 #include "resources/resource.h"
 
 #define CONTROL_X 10
@@ -44,7 +43,7 @@ HWND CreateChild(DWORD exStyle, const char *className, const char *text, DWORD s
     HWND child = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
                                  width, height, g_hMainWnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
-                                 g_hInstance, NULL);
+                                 g_hInstance, nullptr);
     ShowWindow(child, SW_SHOWNORMAL);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
@@ -79,8 +78,8 @@ void CreateMainWindow(void)
     const SettingsRect &position = g_appState.settings.position;
     g_hMainWnd = CreateWindowExA(0, MAIN_CLASS_NAME, PROGRAM_CAPTION,
                                  WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, position.left,
-                                 position.top, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, NULL, NULL,
-                                 g_hInstance, NULL);
+                                 position.top, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr,
+                                 g_hInstance, nullptr);
     g_hMenu = LoadMenuA(g_hInstance, MAKEINTRESOURCEA(IDM_MAINMENU));
     SetMenu(g_hMainWnd, g_hMenu);
     ShowWindow(g_hMainWnd, SW_SHOWNORMAL);

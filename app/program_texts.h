@@ -1,18 +1,11 @@
 /*
- * The program's own message texts. Many end in a run of blanks that belongs
- * to the text (they widen the message boxes); the blank runs are spelled as
- * named constants so their lengths can be read at a glance.
+ * What the application shell tells the user, each text once. Many end in a
+ * run of blanks that belongs to the text (it widens the message box).
  */
 #ifndef PELMORA_PROGRAM_TEXTS_H
 #define PELMORA_PROGRAM_TEXTS_H
 
-#define BLANKS_2 "  "
-#define BLANKS_8 "        "
-#define BLANKS_12 "            "
-#define BLANKS_13 "             "
-#define BLANKS_15 "               "
-#define BLANKS_18 "                  "
-#define BLANKS_23 "                       "
+#include "database/database_texts.h"
 
 #define TEXT_BAD_LIBRARY_VERSION "La version de la dll \"ZEF.dll\" est incorrecte !" BLANKS_15
 #define TEXT_NO_INTRO_PICTURE "La ressource de l'intro n'a pas pu être chargée !" BLANKS_15

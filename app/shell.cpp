@@ -1,6 +1,6 @@
 /*
- * Program-wide handles and state, the one-dialog rule and the program's
- * message boxes.
+ * Program-wide handles and state, the one-dialog rule, the program's
+ * message boxes, and loading the lists at start.
  */
 #include "app/app.h"
 
@@ -14,7 +14,6 @@ int g_screenHeight;
 char g_textBuffer[TEXT_BUFFER_SIZE];
 
 HWND g_hCategoryLabel[CATEGORY_COUNT];
-HWND g_hCategoryList[CATEGORY_COUNT];
 HWND g_hAddButton[CATEGORY_COUNT];
 HWND g_hModifyButton[CATEGORY_COUNT];
 HWND g_hDeleteButton[CATEGORY_COUNT];
@@ -29,8 +28,8 @@ AppState g_appState;
 void CloseCurrentDialog(void)
 {
     HWND previous = g_hDialog;
-    g_hDialog = NULL;
-    if (previous != NULL && IsWindow(previous)) {
+    g_hDialog = nullptr;
+    if (previous != nullptr && IsWindow(previous)) {
         DestroyWindow(previous);
     }
 }
@@ -38,11 +37,19 @@ void CloseCurrentDialog(void)
 void ForgetDialog(HWND dialog)
 {
     if (g_hDialog == dialog) {
-        g_hDialog = NULL;
+        g_hDialog = nullptr;
     }
 }
 
-int ShowProgramMessage(const char *text, UINT style)
+int ShowProgramMessage(const char *text, UINT style, HWND owner)
 {
-    return MessageBoxA(g_hMainWnd, text, PROGRAM_CAPTION, style);
+    return MessageBoxA(owner != nullptr ? owner : g_hMainWnd, text, PROGRAM_CAPTION, style);
+}
+
+int LoadListsAtStart(void)
+{
+    ListLoadResult loaded = LoadSampleLists(&g_appState);
+    if (loaded == LISTS_NOT_FOUND)
+        ForgetSettingsFile(g_appState.settings);
+    return loaded == LISTS_LOADED;
 }

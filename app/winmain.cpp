@@ -4,14 +4,13 @@
  * program's one message loop.
  */
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "app/app.h"
-#include "app/window_classes.h"
 #include "app/program_texts.h"
+#include "files/files.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/system_dialog.h"
@@ -31,7 +30,7 @@ void RegisterMainWindowClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
     windowClass.hIconSm = icon;
-    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = CreateSolidBrush(MAIN_BACKGROUND_COLOUR);
     windowClass.lpszClassName = MAIN_CLASS_NAME;
     RegisterClassExA(&windowClass);
@@ -58,7 +57,7 @@ void ReportDatabaseMessage(const char *message)
 void LoadIntroPicture(HINSTANCE instance)
 {
     g_hIntroBitmap = LoadBitmapA(instance, IDB_INTRO_NAME);
-    if (g_hIntroBitmap == NULL) {
+    if (g_hIntroBitmap == nullptr) {
         ShowProgramMessage(TEXT_NO_INTRO_PICTURE, MB_OK | MB_ICONEXCLAMATION);
     }
 }
@@ -80,26 +79,20 @@ void SetDefaultSettings(void)
     settings->position.left = (g_screenWidth - MAIN_WINDOW_WIDTH) / 2;
     settings->position.top = (g_screenHeight - MAIN_WINDOW_HEIGHT) / 2;
     settings->currentStyle = STYLE_DANCE;
-    UINT length = GetWindowsDirectoryA(settings->windowsDir, sizeof settings->windowsDir);
-    if (length >= sizeof settings->windowsDir) {
-        settings->windowsDir[0] = '\0';
-    }
+    WindowsFolder(settings->windowsDir, sizeof settings->windowsDir);
 }
 
 /* The Windows directory is not writable for ordinary programs on current
    Windows; the settings then live in %APPDATA%\Pelmora. */
 void SetUserSettingsLocation(void)
 {
-    char appData[MAX_PATH];
+    char appData[SETTINGS_PATH_SIZE];
     char folder[SETTINGS_PATH_SIZE];
-    if (SHGetFolderPathA(NULL, CSIDL_APPDATA, NULL, 0, appData) != S_OK) {
-        return;
+    /* A folder too long to hold a settings path: no user's copy. */
+    if (ApplicationDataFolder(appData, sizeof appData) &&
+        JoinPath(folder, sizeof folder, appData, USER_SETTINGS_SUBFOLDER)) {
+        SetUserSettingsFolder(folder);
     }
-    int length = std::snprintf(folder, sizeof folder, "%s\\%s", appData, USER_SETTINGS_SUBFOLDER);
-    if (length < 0 || static_cast<std::size_t>(length) >= sizeof folder) {
-        return; /* too long to hold a settings path: no user's copy */
-    }
-    SetUserSettingsFolder(folder);
 }
 
 void OpenFirstRunForm(const char *reason)
@@ -132,7 +125,7 @@ int StartFromSettings(void)
     }
     settingsReady = 1;
     ClampSavedPosition();
-    if (LoadSampleLists(&g_appState) == 0) {
+    if (!LoadListsAtStart()) {
         return 0;
     }
     ShowIntro();
@@ -142,7 +135,7 @@ int StartFromSettings(void)
 int RunMessageLoop(void)
 {
     MSG message;
-    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         TranslateAcceleratorA(g_hMainWnd, g_hAccel, &message);
         DispatchMessageA(&message);

@@ -1,9 +1,10 @@
 /*
- * Records a load could not hold in the 500-slot tables: those beyond a full
- * category, and an unfinished record at the end of a file. They are kept
- * here, outside AppState (which is cleared with memset and must stay plain
- * data), as the text the writer will put back, so saving never erases
- * entries that the user never saw.
+ * What a load could not hold in the 500-slot tables, kept as the bytes it
+ * had in the file: records of a full category, records with a value wider
+ * than its field, and the end of a file from an unfinished record or a
+ * Ctrl-Z on. Kept here, outside AppState (which is cleared with memset and
+ * must stay plain data), and written back unchanged by the next save, so
+ * saving never erases what the user never saw.
  */
 #include <string>
 
@@ -13,8 +14,8 @@
 namespace {
 
 struct CarriedStyle {
-    std::string byCategory[CATEGORY_COUNT]; /* writer's format, CR LF */
-    std::string unfinishedLines;            /* lines as read, CR LF */
+    std::string byCategory[CATEGORY_COUNT]; /* whole records, as read */
+    std::string end;                        /* the end of the file, as read */
     int recordCount = 0;
 };
 
@@ -27,40 +28,51 @@ CarriedStyle *CarriedOf(int style)
     return &s_carried[style - STYLE_DANCE];
 }
 
-int WriteText(std::FILE *stream, const std::string &text)
+bool IsCategory(int category)
 {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    return category >= 1 && category <= CATEGORY_COUNT;
 }
 
 } // namespace
 
-void ForgetCarriedRecords(void)
+bool HoldsText(const char *bytes, std::size_t size)
+{
+    for (std::size_t i = 0; i < size; i++) {
+        char c = bytes[i];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != 26)
+            return true;
+    }
+    return false;
+}
+
+void ForgetCarriedRecords()
 {
     for (CarriedStyle &carried : s_carried)
         carried = CarriedStyle();
 }
 
-void CarryRecord(int style, int category, const SampleRecord &record)
+void CarryRecord(int style, int category, const char *bytes, std::size_t size)
 {
     CarriedStyle *carried = CarriedOf(style);
-    char text[RECORD_TEXT_CAPACITY];
-    if (carried == nullptr || category < 1 || category > CATEGORY_COUNT)
+    if (carried == nullptr || !IsCategory(category))
         return;
-    std::size_t length = FormatListRecord(record, category, text, sizeof text);
-    carried->byCategory[category - 1].append(text, length);
+    std::string &kept = carried->byCategory[category - 1];
+    kept.append(bytes, size);
+    /* The last record of a file may have no line end: the next record
+       written after it must still start a line. */
+    if (size > 0 && bytes[size - 1] != '\n')
+        kept.append("\r\n");
     carried->recordCount += 1;
 }
 
-void CarryUnfinishedLines(int style, const char lines[][READER_LINE_CAPACITY], int lineCount)
+void CarryEnd(int style, const char *bytes, std::size_t size)
 {
     CarriedStyle *carried = CarriedOf(style);
-    if (carried == nullptr || lineCount <= 0)
+    if (carried == nullptr)
         return;
-    for (int index = 0; index < lineCount; ++index) {
-        carried->unfinishedLines.append(lines[index]);
-        carried->unfinishedLines.append("\r\n");
-    }
-    carried->recordCount += 1;
+    carried->end.assign(bytes, size);
+    if (HoldsText(bytes, size))
+        carried->recordCount += 1;
 }
 
 int CarriedRecordCount(int style)
@@ -69,18 +81,16 @@ int CarriedRecordCount(int style)
     return carried == nullptr ? 0 : carried->recordCount;
 }
 
-int WriteCarriedRecords(std::FILE *stream, int style, int category)
+void AppendCarriedRecords(std::string *text, int style, int category)
 {
     CarriedStyle *carried = CarriedOf(style);
-    if (carried == nullptr || category < 1 || category > CATEGORY_COUNT)
-        return 1;
-    return WriteText(stream, carried->byCategory[category - 1]);
+    if (carried != nullptr && IsCategory(category))
+        text->append(carried->byCategory[category - 1]);
 }
 
-int WriteCarriedLines(std::FILE *stream, int style)
+void AppendCarriedEnd(std::string *text, int style)
 {
     CarriedStyle *carried = CarriedOf(style);
-    if (carried == nullptr)
-        return 1;
-    return WriteText(stream, carried->unfinishedLines);
+    if (carried != nullptr)
+        text->append(carried->end);
 }

@@ -2,7 +2,9 @@
  * The category list boxes of the main window: one row per used slot, in
  * slot order, so that row r of a box is slot r of its category.
  */
-#include "app/app.h"
+#include "database/category_display.h"
+
+HWND g_hCategoryList[CATEGORY_COUNT];
 
 namespace {
 
@@ -20,7 +22,7 @@ void BeginFill(HWND box, int rowCount)
 void EndFill(HWND box)
 {
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(box, NULL, TRUE);
+    InvalidateRect(box, nullptr, TRUE);
 }
 
 void AddRows(HWND box, const CategoryList &list)
@@ -45,7 +47,7 @@ bool Selected(int category, int selector)
 
 int ShowCategoryLists(const AppState *state, int style, int category)
 {
-    if (state == NULL) {
+    if (state == nullptr) {
         return 0;
     }
     for (int k = 1; k <= CATEGORY_COUNT; k++) {
@@ -54,8 +56,8 @@ int ShowCategoryLists(const AppState *state, int style, int category)
         }
         HWND box = g_hCategoryList[k - 1];
         const CategoryList *list = CategoryListOf(state, style, k);
-        BeginFill(box, list != NULL ? list->count : 0);
-        if (list != NULL) {
+        BeginFill(box, list != nullptr ? list->count : 0);
+        if (list != nullptr) {
             AddRows(box, *list);
         }
         EndFill(box);

@@ -1,6 +1,7 @@
 /*
  * The sample database: the three styles' nine category lists of Ejay
- * samples, Ejay's sample list files, and backups. Portable: no window code.
+ * samples, Ejay's sample list files, and backups. Portable: no window code
+ * (the list boxes are filled by category_display.h, Windows only).
  *
  * The sample list format ("pxddance", "pxdrave", "pxdhiphp" in Ejay's folder):
  *   - records of exactly seven lines: number, path, extra text, keyword,
@@ -9,15 +10,17 @@
  *   - keywords are "loop" .. "rap", matched exactly (case-sensitive);
  *   - lines end in LF; a CR before the LF is dropped, a lone CR is kept;
  *     a Ctrl-Z byte ends the input. The writer ends every line with CR LF.
+ * What the tables cannot hold (a 501st entry of a category, a value wider
+ * than its field, an unfinished last record, bytes after a Ctrl-Z) is kept
+ * aside as it stood in the file and written back unchanged.
  */
 #ifndef PELMORA_DATABASE_H
 #define PELMORA_DATABASE_H
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
-#include "settings/app_settings.h"
+#include "settings/settings.h"
 
 #define STYLE_DANCE 11
 #define STYLE_RAVE 12
@@ -91,46 +94,50 @@ int CompactCategoryList(const CategoryList *source, CategoryList *target);
 /* Removes the entry of that slot; the entries behind it move up one slot.
    1 when removed, 0 for a slot outside 0..count-1 (nothing changes). */
 int RemoveSample(CategoryList *list, int slot);
-
-/* ---- Reader ---------------------------------------------------------- */
-
-/* Receives every text the database has to tell the user (missing file,
-   unknown category, records it could not load, path too long). The
-   Windows program shows them in message boxes; tests record them. */
-typedef void (*DatabaseReporter)(const char *message);
-void SetDatabaseReporter(DatabaseReporter reporter);
-
-/* Loads the three list files of state->settings.ejayDir, appending to the
-   (empty) lists. 1 when all three were read; 0 on a missing file (the
-   settings file is then forgotten, so the next start is a first run), an
-   unknown keyword, a path that does not fit, or no state. */
-int LoadSampleLists(AppState *state);
-/* One line into buffer (at most capacity - 1 characters kept, always
-   terminated). 1 when a line was read, 0 at the end of the input. A final
-   line without line end counts as a line. */
-int ReadListLine(std::FILE *stream, char *buffer, int capacity);
 /* Removes every c from text, in place. 0 when text is null, else 1. */
 int RemoveChar(char c, char *text);
 
-/* Records the last load could not hold in the tables (beyond 500 in a
-   category, or an unfinished record at the end of a file) are kept aside
-   and written back unchanged by SaveSampleLists. How many, for a style. */
+/* ---- Reader ---------------------------------------------------------- */
+
+/* Receives every text the database has to tell the user (see
+   database_texts.h). The Windows program shows them in message boxes;
+   tests record them. */
+typedef void (*DatabaseReporter)(const char *message);
+void SetDatabaseReporter(DatabaseReporter reporter);
+
+enum ListLoadResult {
+    LISTS_LOADED = 1,
+    /* A list could not be read to its end, or names an unknown category:
+       told to the user; nothing may be written. */
+    LISTS_REFUSED = 0,
+    /* A list is missing or its path does not fit: told to the user; the
+       Ejay folder must be chosen again. */
+    LISTS_NOT_FOUND = -1,
+};
+/* Loads the three list files of state->settings.ejayDir, appending to the
+   (empty) lists, Dance first; stops at the first failure. What the tables
+   cannot hold is kept aside for the next save and told once. */
+ListLoadResult LoadSampleLists(AppState *state);
+
+/* How many records the last load kept aside for a style (an end of file
+   after a Ctrl-Z or an unfinished record counts as one). */
 int CarriedRecordCount(int style);
 
 /* ---- Writer and backups -------------------------------------------- */
 
+/* The files a save or a backup could not write, for the user. */
 struct ListSaveReport {
     int failedCount;
     char failedPaths[STYLE_COUNT][LIST_LINE_CAPACITY];
 };
 
 /* With settings.backup == 1, copies each list file over its ".bak" in one
-   step (a failed copy leaves the previous backup). 0 when no state, else 1. */
-int BackupSampleLists(const AppState *state);
-/* Writes the three lists; each through a temporary file that replaces the
-   list only once completely written. 1 when all three were written; 0 when
-   any failed: the failed files are listed in report (when given) and left
-   exactly as they were. */
+   step; a missing list keeps its previous backup, and so does a copy that
+   fails, which is listed in report (when given). 0 when no state, else 1. */
+int BackupSampleLists(const AppState *state, ListSaveReport *report = nullptr);
+/* Writes the three lists, each replaced whole or not at all. 1 when all
+   three were written; 0 when any failed: the failed files are listed in
+   report (when given) and left exactly as they were. */
 int SaveSampleLists(const AppState *state, ListSaveReport *report);
 
 /* ---- Display rows ------------------------------------------------------ */

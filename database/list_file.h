@@ -1,65 +1,101 @@
 /*
- * Inside the sample list reader and writer: the stream-level routines that
- * LoadSampleLists and SaveSampleLists wrap around the three files, and the
- * store of records that a load could not hold. Shared by the database
- * sources and their tests; the rest of the program uses database.h only.
+ * Inside the sample list reader and writer: the routines that LoadSampleLists
+ * and SaveSampleLists wrap around the three files, the notes a reading takes
+ * of what the tables could not hold, and the store of what was kept aside.
+ * Shared by the database sources, their tests and the lists tool; the
+ * program itself uses database.h only.
  */
 #ifndef PELMORA_LIST_FILE_H
 #define PELMORA_LIST_FILE_H
 
 #include <cstddef>
-#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "database/database.h"
 
-/* Lines are read into a buffer two characters wider than a list line, so a
+/* The seven lines of a record, in file order. */
+enum RecordLine {
+    LINE_NUMBER,
+    LINE_PATH,
+    LINE_EXTRA_TEXT,
+    LINE_KEYWORD,
+    LINE_DURATION,
+    LINE_NAME_1,
+    LINE_NAME_2,
+    RECORD_LINE_COUNT
+};
+
+/* A line is read into a buffer two characters wider than a list line, so a
    full-width path (255 characters) keeps its last character once the
-   writer has put it between quotes. */
+   writer has put it between quotes. A longer line cannot be held. */
 #define READER_LINE_CAPACITY (LIST_LINE_CAPACITY + 2)
-#define RECORD_LINE_COUNT 7
-/* Seven quoted values at their field widths with their line ends. */
-#define RECORD_TEXT_CAPACITY 640
 
 /* Length of a field's text, never beyond its width less the terminator. */
-inline int FieldLength(const char *field, std::size_t size)
+inline std::size_t FieldLength(const char *field, std::size_t size)
 {
     std::size_t length = 0;
     while (length + 1 < size && field[length] != '\0')
         length += 1;
-    return static_cast<int>(length);
+    return length;
 }
-/* A field's text as the two arguments of a "%.*s" conversion. */
-#define FIELD_TEXT(field) FieldLength(field, sizeof(field)), field
-
-/* Passes a text to the bound reporter (or to stderr when none is bound). */
-void SendDatabaseMessage(const char *message);
 
 /* The category (1..9) whose keyword equals text exactly, else 0. */
 int CategoryOfKeyword(const char *text);
-/* Clears record and fills it with the fields, each cut to its width. */
-void FillSampleRecord(SampleRecord *record, const SampleFields &fields, int category);
-/* The record in the writer's format for that category's list, CR LF line
-   ends. Returns the length, or 0 when out is too small (out then empty). */
-std::size_t FormatListRecord(const SampleRecord &record, int category, char *out, std::size_t capacity);
 
-/* Reads one list file's records into db (its lists empty) for a style
-   (11..13). Records beyond a full category and an unfinished record at the
-   end are kept aside for that style. 1 when read to its end; 0 on an
-   unknown keyword, which has been reported. */
-int ReadStyleDatabase(std::FILE *stream, StyleDatabase *db, int style);
-/* Writes db in category order, each category followed by the records kept
-   aside for it, then the unfinished end kept aside. 1 when every write
-   succeeded. */
-int WriteStyleDatabase(std::FILE *stream, const StyleDatabase *db, int style);
+/* ---- Reading one list ------------------------------------------------- */
 
-/* ---- Records kept aside (one store per style, reset at every load) ---- */
-void ForgetCarriedRecords(void);
-void CarryRecord(int style, int category, const SampleRecord &record);
-/* An unfinished record: its lines as read, without their line ends. */
-void CarryUnfinishedLines(int style, const char lines[][READER_LINE_CAPACITY], int lineCount);
-/* Writes the kept records of one category; 1 when written. */
-int WriteCarriedRecords(std::FILE *stream, int style, int category);
-/* Writes the kept unfinished lines, each ended with CR LF; 1 when written. */
-int WriteCarriedLines(std::FILE *stream, int style);
+/* Why a record did not reach the tables. */
+enum RecordFate {
+    RECORD_BEYOND_CAPACITY, /* its category already held 500 entries */
+    RECORD_TOO_WIDE,        /* a value wider than its field, or a NUL byte */
+    RECORD_UNFINISHED,      /* fewer than seven lines before the end */
+    RECORD_AFTER_END_MARK,  /* text after a Ctrl-Z */
+    RECORD_UNKNOWN_KEYWORD, /* none of the nine keywords */
+};
+
+struct ListNote {
+    int line;            /* first line of the record, counted from 1 */
+    int category;        /* 1..9, 0 when unknown */
+    RecordFate fate;
+    std::string keyword; /* as read, quotes removed */
+};
+
+/* What a reading found beside the entries it loaded. */
+struct ListReading {
+    std::vector<ListNote> notes;
+    /* false: stop at the first unknown keyword, as the program does; true:
+       note it and go on with the next record, as the lists tool does. */
+    bool pastUnknownKeywords = false;
+};
+
+/* Reads one list's bytes into db (its lists empty) for a style (11..13).
+   Records the tables cannot hold are kept aside for that style, as they
+   stood in the file. 1 when read to its end; 0 when it stopped at an
+   unknown keyword (the last note names it). Nothing is reported. */
+int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int style, ListReading *reading);
+
+/* ---- Writing one list ------------------------------------------------- */
+
+/* Appends the record in the writer's format for that category's list:
+   seven quoted lines, CR LF. */
+void AppendListRecord(std::string *text, const SampleRecord &record, int category);
+/* The whole file of a style: category by category, each followed by the
+   records kept aside for it, then the end kept aside. */
+void FormatStyleList(const StyleDatabase &db, int style, std::string *text);
+
+/* false when the bytes hold nothing but blank lines and Ctrl-Z marks:
+   nothing the user would miss. */
+bool HoldsText(const char *bytes, std::size_t size);
+
+/* ---- What the last load kept aside (one store per style) --------------- */
+void ForgetCarriedRecords();
+/* A whole record of that category, its bytes as read. */
+void CarryRecord(int style, int category, const char *bytes, std::size_t size);
+/* The end of the file from an unfinished record or a Ctrl-Z on; it counts
+   as a record unless it holds nothing but the mark and blank lines. */
+void CarryEnd(int style, const char *bytes, std::size_t size);
+void AppendCarriedRecords(std::string *text, int style, int category);
+void AppendCarriedEnd(std::string *text, int style);
 
 #endif

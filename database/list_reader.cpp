@@ -1,33 +1,193 @@
 /*
- * The sample list reader. Files are read as bytes and the text-mode rules
- * are applied here (CR before LF dropped, lone CR kept, Ctrl-Z ends the
- * input), so Windows and the native build read exactly the same values.
+ * The sample list reader. A list is read whole in one checked read and
+ * parsed from memory; the text-mode rules are applied here (CR before LF
+ * dropped, lone CR kept, Ctrl-Z ends the input), so Windows and the native
+ * build read exactly the same values. A record the tables cannot hold
+ * whole never reaches them cut: it is kept aside as it stood.
  */
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "database/database.h"
-#include "database/file_ops.h"
+#include "database/database_texts.h"
 #include "database/list_file.h"
-#include "settings/settings.h"
+#include "files/files.h"
 
-static const int CTRL_Z = 26;
-/* A message names at most three list paths; longer texts are cut. */
-static const int MESSAGE_CAPACITY = 2048;
+namespace {
 
-static DatabaseReporter s_reporter = nullptr;
+const char CTRL_Z = 26;
+
+DatabaseReporter s_reporter = nullptr;
+
+/* One line: its bytes without the line end. */
+struct Line {
+    const char *start;
+    std::size_t length;
+};
+
+/* The text not read yet. end stands at the Ctrl-Z that ends the input, or
+   at the end of the bytes; textEnd after the last byte that is not part of
+   a blank line: blank lines at the end hold nothing to read. */
+struct ListText {
+    const char *next;
+    const char *end;
+    const char *textEnd;
+    int lineNumber; /* of the next line */
+};
+
+bool IsBlankByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+const char *TextEnd(const char *begin, const char *end)
+{
+    while (end > begin && IsBlankByte(end[-1]))
+        end--;
+    return end;
+}
+
+/* Takes the next line; false at the end of the input. A final line without
+   a line end is a line. */
+bool TakeLine(ListText *in, Line *line)
+{
+    if (in->next >= in->end)
+        return false;
+    const char *start = in->next;
+    const char *lineFeed =
+        static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
+    const char *stop = lineFeed != nullptr ? lineFeed : in->end;
+    in->next = lineFeed != nullptr ? lineFeed + 1 : in->end;
+    if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
+        stop--;
+    *line = {start, static_cast<std::size_t>(stop - start)};
+    in->lineNumber++;
+    return true;
+}
+
+/* The line's value, every quote removed, into field (size bytes with the
+   terminator). false when it cannot be held whole: the line is longer than
+   the reader's buffer, holds a NUL byte, or its value is wider than the
+   field; field then holds a part. */
+bool CopyValue(const Line &line, char *field, std::size_t size)
+{
+    if (line.length >= READER_LINE_CAPACITY)
+        return false;
+    const char *next = line.start;
+    const char *end = line.start + line.length;
+    std::size_t stored = 0;
+    while (next < end) {
+        const char *quote = static_cast<const char *>(std::memchr(next, '"', static_cast<std::size_t>(end - next)));
+        std::size_t length = static_cast<std::size_t>((quote != nullptr ? quote : end) - next);
+        if (stored + length >= size || std::memchr(next, '\0', length) != nullptr)
+            return false;
+        std::memcpy(field + stored, next, length);
+        stored += length;
+        next = quote != nullptr ? quote + 1 : end;
+    }
+    field[stored] = '\0';
+    return true;
+}
+
+/* The seven values into a free (all zero) slot; false, with the slot zero
+   again, when one cannot be held whole. */
+bool StoreRecord(const Line lines[RECORD_LINE_COUNT], SampleRecord *slot, int category)
+{
+    bool whole = CopyValue(lines[LINE_NUMBER], slot->number, sizeof slot->number) &&
+                 CopyValue(lines[LINE_PATH], slot->path, sizeof slot->path) &&
+                 CopyValue(lines[LINE_EXTRA_TEXT], slot->extraText, sizeof slot->extraText) &&
+                 CopyValue(lines[LINE_KEYWORD], slot->keyword, sizeof slot->keyword) &&
+                 CopyValue(lines[LINE_DURATION], slot->duration, sizeof slot->duration) &&
+                 CopyValue(lines[LINE_NAME_1], slot->nameLine1, sizeof slot->nameLine1) &&
+                 CopyValue(lines[LINE_NAME_2], slot->nameLine2, sizeof slot->nameLine2);
+    if (!whole) {
+        std::memset(slot, 0, sizeof *slot);
+        return false;
+    }
+    slot->categoryNumber = static_cast<std::uint32_t>(category);
+    slot->used = 1;
+    return true;
+}
+
+/* The keyword line's text as the user would read it: quotes removed, no
+   further than the reader's buffer. */
+std::string KeywordText(const Line &line)
+{
+    std::size_t length = line.length < READER_LINE_CAPACITY ? line.length : READER_LINE_CAPACITY - 1;
+    std::string kept;
+    for (std::size_t i = 0; i < length && line.start[i] != '\0'; i++) {
+        if (line.start[i] != '"')
+            kept += line.start[i];
+    }
+    return kept;
+}
+
+std::string Formatted(const char *format, ...)
+{
+    char text[2048];
+    va_list arguments;
+    va_start(arguments, format);
+    int length = std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    return length < 0 ? std::string() : std::string(text);
+}
+
+void SendDatabaseMessage(const std::string &message)
+{
+    if (s_reporter != nullptr)
+        s_reporter(message.c_str());
+    else
+        std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+/* One message for all files, after loading: which lists hold records that
+   are not shown, and that saving will keep them. */
+void ReportCarriedRecords(const AppSettings &settings)
+{
+    std::string message;
+    for (int index = 0; index < STYLE_COUNT; ++index) {
+        int carried = CarriedRecordCount(STYLE_DANCE + index);
+        char path[LIST_LINE_CAPACITY];
+        if (carried == 0 || !JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]))
+            continue;
+        message += (message.empty() ? "" : "\n") + Formatted(TEXT_RECORDS_KEPT_ASIDE, path, carried);
+    }
+    if (!message.empty())
+        SendDatabaseMessage(message);
+}
+
+/* Opens, reads and parses one style's list. */
+ListLoadResult LoadStyleList(AppState *state, int index)
+{
+    const char *dir = state->settings.ejayDir;
+    const char *name = SAMPLE_LIST_FILE_NAMES[index];
+    char path[LIST_LINE_CAPACITY];
+    if (!JoinPath(path, sizeof path, dir, name)) {
+        SendDatabaseMessage(Formatted(TEXT_PATH_TOO_LONG, dir, PATH_SEPARATOR, name));
+        return LISTS_NOT_FOUND;
+    }
+    std::string bytes;
+    FileReadResult read = ReadWholeFile(path, &bytes);
+    if (read != FILE_READ) {
+        SendDatabaseMessage(Formatted(read == FILE_MISSING ? TEXT_LIST_MISSING : TEXT_LIST_UNREADABLE, path));
+        return read == FILE_MISSING ? LISTS_NOT_FOUND : LISTS_REFUSED;
+    }
+    ListReading reading;
+    if (!ReadStyleList(bytes.data(), bytes.size(), &state->styles[index], STYLE_DANCE + index, &reading)) {
+        SendDatabaseMessage(Formatted(TEXT_UNKNOWN_CATEGORY, reading.notes.back().keyword.c_str()));
+        return LISTS_REFUSED;
+    }
+    return LISTS_LOADED;
+}
+
+} // namespace
 
 void SetDatabaseReporter(DatabaseReporter reporter)
 {
     s_reporter = reporter;
-}
-
-void SendDatabaseMessage(const char *message)
-{
-    if (s_reporter != nullptr)
-        s_reporter(message);
-    else
-        std::fprintf(stderr, "%s\n", message);
 }
 
 int RemoveChar(char c, char *text)
@@ -43,181 +203,65 @@ int RemoveChar(char c, char *text)
     return 1;
 }
 
-/* Takes one character; a Ctrl-Z is put back so that the input stays ended
-   for every later read. */
-static int NextChar(std::FILE *stream)
+int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int style, ListReading *reading)
 {
-    int c = std::getc(stream);
-    if (c == CTRL_Z) {
-        std::ungetc(c, stream);
-        return EOF;
+    const char *ctrlZ = static_cast<const char *>(std::memchr(bytes, CTRL_Z, size));
+    const char *end = ctrlZ != nullptr ? ctrlZ : bytes + size;
+    ListText in = {bytes, end, TextEnd(bytes, end), 1};
+    const char *keptEnd = ctrlZ;
+    while (in.next < in.textEnd) {
+        const char *recordStart = in.next;
+        int firstLine = in.lineNumber;
+        Line lines[RECORD_LINE_COUNT];
+        int taken = 0;
+        while (taken < RECORD_LINE_COUNT && TakeLine(&in, &lines[taken]))
+            taken++;
+        if (taken < RECORD_LINE_COUNT) {
+            reading->notes.push_back({firstLine, 0, RECORD_UNFINISHED, std::string()});
+            keptEnd = recordStart;
+            break;
+        }
+        char keyword[READER_LINE_CAPACITY];
+        int category = CopyValue(lines[LINE_KEYWORD], keyword, sizeof keyword) ? CategoryOfKeyword(keyword) : 0;
+        if (category == 0) {
+            reading->notes.push_back({firstLine, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(lines[LINE_KEYWORD])});
+            if (!reading->pastUnknownKeywords)
+                return 0;
+            continue;
+        }
+        CategoryList &list = db->lists[category - 1];
+        RecordFate fate = RECORD_BEYOND_CAPACITY;
+        if (list.count < MAX_SAMPLES_PER_CATEGORY) {
+            if (StoreRecord(lines, &list.slots[list.count], category)) {
+                list.count += 1;
+                continue;
+            }
+            fate = RECORD_TOO_WIDE;
+        }
+        reading->notes.push_back({firstLine, category, fate, KeywordText(lines[LINE_KEYWORD])});
+        CarryRecord(style, category, recordStart, static_cast<std::size_t>(in.next - recordStart));
     }
-    return c;
-}
-
-/* After a CR: 1 when a LF follows (and is consumed), else 0. */
-static int LineFeedFollows(std::FILE *stream)
-{
-    int c = std::getc(stream);
-    if (c == '\n')
-        return 1;
-    if (c != EOF)
-        std::ungetc(c, stream);
-    return 0;
-}
-
-int ReadListLine(std::FILE *stream, char *buffer, int capacity)
-{
-    if (stream == nullptr || buffer == nullptr || capacity <= 0)
-        return 0;
-    std::memset(buffer, 0, static_cast<std::size_t>(capacity));
-    int stored = 0;
-    int readAny = 0;
-    for (;;) {
-        int c = NextChar(stream);
-        if (c == EOF)
-            return readAny; /* a final line without line end is a line */
-        readAny = 1;
-        if (c == '\n')
-            return 1;
-        if (c == '\r' && LineFeedFollows(stream))
-            return 1;
-        /* Characters beyond the buffer are dropped up to the line end, so
-           an overlong line is cut and the next line still starts a line. */
-        if (stored < capacity - 1)
-            buffer[stored++] = static_cast<char>(c);
-    }
-}
-
-/* Reads up to seven lines; returns how many were read. */
-static int ReadRecordLines(std::FILE *stream, char lines[][READER_LINE_CAPACITY])
-{
-    for (int index = 0; index < RECORD_LINE_COUNT; ++index) {
-        if (!ReadListLine(stream, lines[index], READER_LINE_CAPACITY))
-            return index;
-    }
-    return RECORD_LINE_COUNT;
-}
-
-/* Blank lines at the very end of a file hold nothing worth keeping. */
-static int AllEmpty(const char lines[][READER_LINE_CAPACITY], int lineCount)
-{
-    for (int index = 0; index < lineCount; ++index) {
-        if (lines[index][0] != '\0')
-            return 0;
+    if (keptEnd != nullptr) {
+        std::size_t keptSize = static_cast<std::size_t>(bytes + size - keptEnd);
+        if (keptEnd == ctrlZ && HoldsText(keptEnd, keptSize)) {
+            int line = 1 + static_cast<int>(std::count(bytes, ctrlZ, '\n'));
+            reading->notes.push_back({line, 0, RECORD_AFTER_END_MARK, std::string()});
+        }
+        CarryEnd(style, keptEnd, keptSize);
     }
     return 1;
 }
 
-static void ReportUnknownCategory(const char *keyword)
-{
-    char message[MESSAGE_CAPACITY];
-    std::snprintf(message, sizeof message, "La catégorie \"%s\" est inconnue !            ", keyword);
-    SendDatabaseMessage(message);
-}
-
-int ReadStyleDatabase(std::FILE *stream, StyleDatabase *db, int style)
-{
-    if (stream == nullptr || db == nullptr)
-        return 0;
-    char lines[RECORD_LINE_COUNT][READER_LINE_CAPACITY];
-    for (;;) {
-        int lineCount = ReadRecordLines(stream, lines);
-        if (lineCount == 0)
-            return 1;
-        if (lineCount < RECORD_LINE_COUNT) {
-            if (!AllEmpty(lines, lineCount))
-                CarryUnfinishedLines(style, lines, lineCount);
-            return 1;
-        }
-        for (int index = 0; index < RECORD_LINE_COUNT; ++index)
-            RemoveChar('"', lines[index]);
-        int category = CategoryOfKeyword(lines[3]);
-        if (category == 0) {
-            ReportUnknownCategory(lines[3]);
-            return 0;
-        }
-        SampleFields fields = {lines[0], lines[1], lines[2], lines[3], lines[4], lines[5], lines[6]};
-        if (!AppendSample(&db->lists[category - 1], fields, category)) {
-            SampleRecord record;
-            FillSampleRecord(&record, fields, category);
-            CarryRecord(style, category, record);
-        }
-    }
-}
-
-static void ReportPathTooLong(const char *dir, const char *name)
-{
-    char message[MESSAGE_CAPACITY];
-    std::snprintf(message, sizeof message, "Le chemin \"%s%c%s\" est trop long !            ", dir,
-                  PATH_SEPARATOR, name);
-    SendDatabaseMessage(message);
-}
-
-static void ReportMissingFile(const char *path)
-{
-    char message[MESSAGE_CAPACITY];
-    std::snprintf(message, sizeof message, "Le fichier \"%s\" est introuvable !            ", path);
-    SendDatabaseMessage(message);
-}
-
-/* One message for all files, after loading: which lists hold records that
-   are not shown, and that saving will keep them. */
-static void ReportCarriedRecords(const AppSettings &settings)
-{
-    char message[MESSAGE_CAPACITY];
-    std::size_t used = 0;
-    message[0] = '\0';
-    for (int index = 0; index < STYLE_COUNT; ++index) {
-        int carried = CarriedRecordCount(STYLE_DANCE + index);
-        char path[LIST_LINE_CAPACITY];
-        if (carried == 0 || !JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]))
-            continue;
-        int length = std::snprintf(message + used, sizeof message - used,
-                                   "%sLe fichier \"%s\" contient %d enregistrement(s) qui n'ont pas pu être "
-                                   "chargé(s) (plus de 500 dans une catégorie, ou enregistrement incomplet en "
-                                   "fin de fichier) : ils seront conservés tels quels à l'enregistrement.",
-                                   used > 0 ? "\n" : "", path, carried);
-        if (length < 0 || static_cast<std::size_t>(length) >= sizeof message - used)
-            break; /* cannot happen with three 255-character paths */
-        used += static_cast<std::size_t>(length);
-    }
-    if (used > 0)
-        SendDatabaseMessage(message);
-}
-
-/* Opens and reads one style's list; 0 when loading must stop. */
-static int LoadStyleList(AppState *state, int index)
-{
-    const char *dir = state->settings.ejayDir;
-    const char *name = SAMPLE_LIST_FILE_NAMES[index];
-    char path[LIST_LINE_CAPACITY];
-    if (!JoinPath(path, sizeof path, dir, name)) {
-        /* Like a missing list: the folder must be chosen again. */
-        ReportPathTooLong(dir, name);
-        ForgetSettingsFile(state->settings);
-        return 0;
-    }
-    std::FILE *stream = std::fopen(path, "rb");
-    if (stream == nullptr) {
-        ReportMissingFile(path);
-        ForgetSettingsFile(state->settings);
-        return 0;
-    }
-    int read = ReadStyleDatabase(stream, &state->styles[index], STYLE_DANCE + index);
-    std::fclose(stream);
-    return read;
-}
-
-int LoadSampleLists(AppState *state)
+ListLoadResult LoadSampleLists(AppState *state)
 {
     if (state == nullptr)
-        return 0;
+        return LISTS_REFUSED;
     ForgetCarriedRecords();
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        if (!LoadStyleList(state, index))
-            return 0;
+        ListLoadResult result = LoadStyleList(state, index);
+        if (result != LISTS_LOADED)
+            return result;
     }
     ReportCarriedRecords(state->settings);
-    return 1;
+    return LISTS_LOADED;
 }

@@ -7,6 +7,17 @@
 #include "database/database.h"
 #include "database/list_file.h"
 
+namespace {
+
+/* A field's text length as the precision of a "%.*s" conversion. */
+template <std::size_t N>
+int Width(const char (&field)[N])
+{
+    return static_cast<int>(FieldLength(field, N));
+}
+
+} // namespace
+
 int FormatSampleRow(const SampleRecord &record, char *out, std::size_t capacity)
 {
     if (out == nullptr || capacity == 0)
@@ -14,8 +25,8 @@ int FormatSampleRow(const SampleRecord &record, char *out, std::size_t capacity)
     /* With the field widths a row has at most 390 characters, so a buffer
        of ROW_TEXT_CAPACITY is never cut; a smaller one is. */
     int length = std::snprintf(out, capacity, "<n°%.*s> - [%.*s] - [%.*s] - [adresse: %.*s]",
-                               FIELD_TEXT(record.number), FIELD_TEXT(record.nameLine1),
-                               FIELD_TEXT(record.nameLine2), FIELD_TEXT(record.path));
+                               Width(record.number), record.number, Width(record.nameLine1), record.nameLine1,
+                               Width(record.nameLine2), record.nameLine2, Width(record.path), record.path);
     if (length < 0) {
         out[0] = '\0';
         return 0;

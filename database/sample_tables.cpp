@@ -18,43 +18,22 @@ const char *const SAMPLE_LIST_FILE_NAMES[STYLE_COUNT] = {
 
 CategoryList g_scratchList;
 
-static int IsStyle(int style)
+namespace {
+
+bool IsStyle(int style)
 {
     return style >= STYLE_DANCE && style < STYLE_DANCE + STYLE_COUNT;
 }
 
-static int IsCategory(int category)
+bool IsCategory(int category)
 {
     return category >= 1 && category <= CATEGORY_COUNT;
-}
-
-CategoryList *CategoryListOf(AppState *state, int style, int category)
-{
-    if (state == nullptr || !IsStyle(style) || !IsCategory(category))
-        return nullptr;
-    return &state->styles[style - STYLE_DANCE].lists[category - 1];
-}
-
-const CategoryList *CategoryListOf(const AppState *state, int style, int category)
-{
-    return CategoryListOf(const_cast<AppState *>(state), style, category);
-}
-
-int CategoryOfKeyword(const char *text)
-{
-    if (text == nullptr)
-        return 0;
-    for (int index = 0; index < CATEGORY_COUNT; ++index) {
-        if (std::strcmp(text, CATEGORY_KEYWORDS[index]) == 0)
-            return index + 1;
-    }
-    return 0;
 }
 
 /* Copies at most the field's width less its terminator; the rest of a
    longer value is cut off. */
 template <std::size_t N>
-static void CopyField(char (&field)[N], const char *value)
+void CopyField(char (&field)[N], const char *value)
 {
     std::memset(field, 0, N);
     if (value == nullptr)
@@ -79,23 +58,14 @@ void FillSampleRecord(SampleRecord *record, const SampleFields &fields, int cate
     record->used = 1;
 }
 
-static int IsFull(const CategoryList *list)
+bool IsFull(const CategoryList *list)
 {
     return list->count < 0 || list->count >= MAX_SAMPLES_PER_CATEGORY;
 }
 
-int AppendSample(CategoryList *list, const SampleFields &fields, int category)
-{
-    if (list == nullptr || IsFull(list) || !IsCategory(category))
-        return 0;
-    FillSampleRecord(&list->slots[list->count], fields, category);
-    list->count += 1;
-    return 1;
-}
-
 /* Moves the used entries of a list towards its start, in order, and clears
    the slots behind them. */
-static void CompactInPlace(CategoryList *list)
+void CompactInPlace(CategoryList *list)
 {
     int kept = 0;
     for (int slot = 0; slot < MAX_SAMPLES_PER_CATEGORY; ++slot) {
@@ -107,6 +77,40 @@ static void CompactInPlace(CategoryList *list)
     }
     std::memset(&list->slots[kept], 0, sizeof(SampleRecord) * (MAX_SAMPLES_PER_CATEGORY - kept));
     list->count = kept;
+}
+
+} // namespace
+
+CategoryList *CategoryListOf(AppState *state, int style, int category)
+{
+    if (state == nullptr || !IsStyle(style) || !IsCategory(category))
+        return nullptr;
+    return &state->styles[style - STYLE_DANCE].lists[category - 1];
+}
+
+const CategoryList *CategoryListOf(const AppState *state, int style, int category)
+{
+    return CategoryListOf(const_cast<AppState *>(state), style, category);
+}
+
+int CategoryOfKeyword(const char *text)
+{
+    if (text == nullptr)
+        return 0;
+    for (int index = 0; index < CATEGORY_COUNT; ++index) {
+        if (std::strcmp(text, CATEGORY_KEYWORDS[index]) == 0)
+            return index + 1;
+    }
+    return 0;
+}
+
+int AppendSample(CategoryList *list, const SampleFields &fields, int category)
+{
+    if (list == nullptr || IsFull(list) || !IsCategory(category))
+        return 0;
+    FillSampleRecord(&list->slots[list->count], fields, category);
+    list->count += 1;
+    return 1;
 }
 
 int CompactCategoryList(const CategoryList *source, CategoryList *target)

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "editing/editing.h"
 #include "editing/form_text.h"
+#include "editing/modify_sample.h"
 
 /* Whatever the answer the pane is refilled, which puts its selection back
    on the first row. With no row selected nothing is asked or changed. */

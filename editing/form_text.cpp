@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
+#include "database/database_texts.h"
+
 const char CATEGORY_FULL_MESSAGE[] =
     "La catégorie est pleine : le sample n'a pas été ajouté !";
 
 /* The inner double quotes belong to the question, and so do the blanks that
    widen its message box. */
-#define QUESTION_BLANKS_18 "                  "
-#define DELETE_QUESTION_FORMAT \
-    "Etes-vous sûr de vouloir supprimer le sample \"%s %s\" ?" QUESTION_BLANKS_18
+#define DELETE_QUESTION_FORMAT "Etes-vous sûr de vouloir supprimer le sample \"%s %s\" ?" BLANKS_18
 
 void CleanFormTexts(FormTexts *texts)
 {

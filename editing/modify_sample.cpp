@@ -11,36 +11,29 @@
 #include "app/app.h"
 #include "editing/editing.h"
 #include "editing/form_text.h"
+#include "editing/modify_sample.h"
 #include "resources/resource.h"
 
-/* The entry of the open form, fixed when it opens: commands given in the
-   main window afterwards (style switch, other panes) do not move it. */
-static ModifyFormContext s_modifyForm;
-/* The Modify form that exists, or NULL. */
-static HWND s_hModifyForm;
+namespace {
 
-static CategoryList *ModifiedList(void)
+/* The entry an open Modify form edits, fixed when it opens: commands given
+   in the main window afterwards (style switch, other panes) do not move it. */
+struct ModifyFormContext {
+    int style;    /* 11..13 */
+    int category; /* 1..9 */
+    int index;    /* slot, 0..499 */
+};
+
+ModifyFormContext s_modifyForm;
+/* The Modify form that exists, or null. */
+HWND s_hModifyForm;
+
+CategoryList *ModifiedList(void)
 {
     return CategoryListOf(&g_appState, s_modifyForm.style, s_modifyForm.category);
 }
 
-void ModifySample(HWND owner)
-{
-    const CategoryList *list =
-        CategoryListOf(&g_appState, g_appState.settings.currentStyle, g_selectedCategory);
-    if (!IsEditableSlot(list, g_selectedIndex))
-        return;
-    g_hDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_MODIFYSAMPLE), owner,
-                                   ModifySampleDialogProc, 0);
-}
-
-void NotifyCategoryListChanged(int style, int category)
-{
-    if (s_hModifyForm && s_modifyForm.style == style && s_modifyForm.category == category)
-        DestroyWindow(s_hModifyForm);
-}
-
-static void FillModifyForm(HWND hDlg, const SampleRecord &entry)
+void FillModifyForm(HWND hDlg, const SampleRecord &entry)
 {
     SetDlgItemTextA(hDlg, IDC_MODIFY_DURATION, entry.duration);
     SetDlgItemTextA(hDlg, IDC_MODIFY_NAME1, entry.nameLine1);
@@ -48,7 +41,7 @@ static void FillModifyForm(HWND hDlg, const SampleRecord &entry)
     SetDlgItemTextA(hDlg, IDC_MODIFY_PATH, entry.path);
 }
 
-static void OnModifyFormInit(HWND hDlg)
+void OnModifyFormInit(HWND hDlg)
 {
     CloseCurrentDialog();
     s_modifyForm.style = g_appState.settings.currentStyle;
@@ -61,7 +54,7 @@ static void OnModifyFormInit(HWND hDlg)
 }
 
 /* Each text is cut to its field's width less the terminator. */
-static void ReadModifyFormTexts(HWND hDlg, FormTexts *texts)
+void ReadModifyFormTexts(HWND hDlg, FormTexts *texts)
 {
     GetDlgItemTextA(hDlg, IDC_MODIFY_DURATION, texts->duration, sizeof texts->duration);
     GetDlgItemTextA(hDlg, IDC_MODIFY_NAME1, texts->nameLine1, sizeof texts->nameLine1);
@@ -70,7 +63,7 @@ static void ReadModifyFormTexts(HWND hDlg, FormTexts *texts)
 }
 
 /* The slot is tested once more: a form whose entry is gone writes nothing. */
-static void ConfirmModification(HWND hDlg)
+void ConfirmModification(HWND hDlg)
 {
     CategoryList *list = ModifiedList();
     if (IsEditableSlot(list, s_modifyForm.index)) {
@@ -83,29 +76,54 @@ static void ConfirmModification(HWND hDlg)
     DestroyWindow(hDlg);
 }
 
-static void OnModifyFormCommand(HWND hDlg, int command)
+void OnModifyFormCommand(HWND hDlg, int command)
 {
     switch (command) {
     case IDC_MODIFY_OK:     ConfirmModification(hDlg); break;
     case IDC_MODIFY_CANCEL: DestroyWindow(hDlg); break;
+    default:                break;
     }
 }
 
-static void OnModifyFormDestroy(HWND hDlg)
+void OnModifyFormDestroy(HWND hDlg)
 {
     if (s_hModifyForm == hDlg)
-        s_hModifyForm = NULL;
+        s_hModifyForm = nullptr;
     ForgetDialog(hDlg);
 }
 
-INT_PTR CALLBACK ModifySampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK ModifySampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
-    (void)lParam;
     switch (message) {
-    case WM_INITDIALOG: OnModifyFormInit(hDlg); return TRUE;
-    case WM_COMMAND:    OnModifyFormCommand(hDlg, LOWORD(wParam)); return TRUE;
-    case WM_CLOSE:      DestroyWindow(hDlg); return TRUE;
-    case WM_DESTROY:    OnModifyFormDestroy(hDlg); return TRUE;
+    case WM_INITDIALOG:
+        OnModifyFormInit(hDlg);
+        return TRUE;
+    case WM_COMMAND:
+        OnModifyFormCommand(hDlg, LOWORD(wParam));
+        return FALSE;
+    case WM_CLOSE:
+        DestroyWindow(hDlg);
+        return FALSE;
+    case WM_DESTROY:
+        OnModifyFormDestroy(hDlg);
+        return FALSE;
+    default:
+        return FALSE;
     }
-    return FALSE;
+}
+
+} // namespace
+
+void ModifySample(HWND owner)
+{
+    const CategoryList *list = CategoryListOf(&g_appState, g_appState.settings.currentStyle, g_selectedCategory);
+    if (!IsEditableSlot(list, g_selectedIndex))
+        return;
+    g_hDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_MODIFYSAMPLE), owner, ModifySampleDialogProc, 0);
+}
+
+void NotifyCategoryListChanged(int style, int category)
+{
+    if (s_hModifyForm && s_modifyForm.style == style && s_modifyForm.category == category)
+        DestroyWindow(s_hModifyForm);
 }

@@ -1,7 +1,14 @@
 /*
- * Settings: where "Pelmora.ini" is kept, and moving AppSettings to and from
- * it through ZEF. Portable; the System dialog (Windows only) is declared in
- * system_dialog.h.
+ * Settings: the program's settings record, where "Pelmora.ini" is kept, and
+ * moving the record to and from it through ZEF. Portable; the System dialog
+ * (Windows only) is declared in system_dialog.h.
+ *
+ * The file holds exactly two classes and six members:
+ *   [SYSTEM]  ejayDir, progEjay (texts), autosave, backup, runEjay (numbers)
+ *   [WINDOW]  position (left,top of the main window)
+ * written in that order with CR LF line ends. On reading, members are found
+ * in whichever class they stand (ZEF's lookups are document-wide), but both
+ * classes and all six members must be there, or the file is damaged.
  *
  * The file is read from the user's copy (<user folder>\Pelmora.ini) when one
  * exists, else from the Windows directory. It is written to the Windows
@@ -13,18 +20,39 @@
 
 #include <cstddef>
 
-#include "settings/app_settings.h"
-
+#define SETTINGS_PATH_SIZE 256
 #define SETTINGS_FILE_NAME "Pelmora.ini"
+
+/* Same layout as the platform's RECT, without needing its header. */
+struct SettingsRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+/* Plain data: the whole AppState that holds it is cleared with one memset
+   at start-up. */
+struct AppSettings {
+    char windowsDir[SETTINGS_PATH_SIZE];
+    char ejayDir[SETTINGS_PATH_SIZE];
+    char progEjay[SETTINGS_PATH_SIZE];
+    int autosave; /* an option is on only when it holds exactly 1 */
+    int backup;
+    int runEjay;
+    int currentStyle; /* STYLE_DANCE, STYLE_RAVE or STYLE_HIPHOP */
+    SettingsRect position;
+};
 
 /* 0 until the settings were read at start-up or the first-run form was
    validated; the System dialog tells its two modes apart by it. */
 extern int settingsReady;
 
+/* ---- Where the file is kept ------------------------------------------- */
+
 /* Folder for the user's copy of the settings file, e.g. %APPDATA%\Pelmora;
    an empty text means there is none (the default). */
 void SetUserSettingsFolder(const char *folder);
-
 /* "<windowsDir><sep>Pelmora.ini" into out. 0 when it does not fit. */
 int SettingsFilePath(const AppSettings &settings, char *out, std::size_t capacity);
 /* The user's copy's path into out. 0 when there is no user folder or it does not fit. */
@@ -35,6 +63,8 @@ int FindSettingsFile(const AppSettings &settings, char *out, std::size_t capacit
 /* Deletes both copies, so that the next start is a first run. */
 void ForgetSettingsFile(const AppSettings &settings);
 
+/* ---- Reading and writing ---------------------------------------------- */
+
 /* Reads the file at path into settings. 1 when it held both classes and all
    six members; 0 when it is unreadable or damaged (fields read so far keep
    their new values). */
@@ -43,5 +73,11 @@ int LoadSettings(AppSettings *settings, const char *path);
    (when given) receives the file actually written. 0 when neither place
    could be written; every existing file is then left as it was. */
 int SaveSettings(const AppSettings &settings, char *savedPath, std::size_t capacity);
+/* 1 when text (at most 255 characters) reads back from the settings file
+   exactly as written; 0 otherwise or for a null text. The file's dialect
+   drops blanks at either end of a value, ends a value at a TAB, ";" or
+   "//", and a line at a line feed, so "C:\Music;Old\Ejay" would come back
+   as "C:\Music". */
+int SettingsTextCanBeKept(const char *text);
 
 #endif

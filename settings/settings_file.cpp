@@ -1,19 +1,13 @@
 /*
  * Moving AppSettings to and from "Pelmora.ini" through ZEF.
- *
- * The file holds exactly two classes, "SYSTEM" (ejayDir, progEjay, autosave,
- * backup, runEjay) and "WINDOW" (position = left,top). Member lookups are
- * ZEF's document-wide ones, so a member is found in whichever class it
- * stands, but both classes must be present.
  */
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "database/file_ops.h"
+#include "files/files.h"
 #include "settings/settings.h"
-#include "settings/settings_text.h"
 #include "zef/zef.h"
 
 int settingsReady = 0;

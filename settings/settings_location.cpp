@@ -6,10 +6,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/file_ops.h"
+#include "files/files.h"
 #include "settings/settings.h"
 
-static char s_userSettingsFolder[SETTINGS_PATH_SIZE];
+namespace {
+
+char s_userSettingsFolder[SETTINGS_PATH_SIZE];
+
+} // namespace
 
 void SetUserSettingsFolder(const char *folder)
 {

@@ -12,15 +12,13 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/program_texts.h"
-#include "database/file_ops.h"
+#include "database/database_texts.h"
+#include "files/files.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "settings/settings_text.h"
 #include "settings/system_dialog.h"
 
 #define FIRST_RUN_EJAY_DIR "C:\\"
-#define TEXT_LIST_MISSING_FORMAT "Le fichier \"%s\" est introuvable !" BLANKS_12
 #define TEXT_EJAY_DIR_TOO_LONG                                                   \
     "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "   \
     "des listes (\"pxddance\") dans un chemin de 255 caractères au plus."
@@ -72,7 +70,7 @@ int CheckPathCanBeKept(HWND hDlg, const char *path)
     }
     char message[TEXT_BUFFER_SIZE + sizeof TEXT_NOT_KEPT_FORMAT];
     std::snprintf(message, sizeof message, TEXT_NOT_KEPT_FORMAT, path);
-    MessageBoxA(hDlg, message, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+    ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION, hDlg);
     return 0;
 }
 
@@ -104,9 +102,9 @@ void OnBrowse(HWND hDlg)
 
 void ShowMissingList(HWND hDlg, const char *path)
 {
-    char message[TEXT_BUFFER_SIZE + sizeof TEXT_LIST_MISSING_FORMAT];
-    std::snprintf(message, sizeof message, TEXT_LIST_MISSING_FORMAT, path);
-    MessageBoxA(hDlg, message, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+    char message[TEXT_BUFFER_SIZE + sizeof TEXT_LIST_MISSING];
+    std::snprintf(message, sizeof message, TEXT_LIST_MISSING, path);
+    ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION, hDlg);
 }
 
 /* Every list is checked, so the user learns of all missing ones at once.
@@ -116,7 +114,7 @@ int CheckSampleListsExist(HWND hDlg, const char *ejayDir)
     int allPresent = 1;
     for (int style = 0; style < STYLE_COUNT; style++) {
         if (!JoinPath(g_textBuffer, sizeof g_textBuffer, ejayDir, SAMPLE_LIST_FILE_NAMES[style])) {
-            MessageBoxA(hDlg, TEXT_EJAY_DIR_TOO_LONG, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+            ShowProgramMessage(TEXT_EJAY_DIR_TOO_LONG, MB_OK | MB_ICONINFORMATION, hDlg);
             return 0;
         }
         if (!FileCanBeRead(g_textBuffer)) {
@@ -134,7 +132,7 @@ int ReadEjayDirectory(HWND hDlg, AppSettings *settings)
     char typed[4 * SETTINGS_PATH_SIZE];
     GetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, typed, sizeof typed);
     if (std::strlen(typed) >= sizeof settings->ejayDir) {
-        MessageBoxA(hDlg, TEXT_EJAY_DIR_TOO_LONG, PROGRAM_CAPTION, MB_OK | MB_ICONINFORMATION);
+        ShowProgramMessage(TEXT_EJAY_DIR_TOO_LONG, MB_OK | MB_ICONINFORMATION, hDlg);
         return 0;
     }
     if (!CheckPathCanBeKept(hDlg, typed)) {
@@ -147,7 +145,7 @@ int ReadEjayDirectory(HWND hDlg, AppSettings *settings)
 void FinishFirstRun(void)
 {
     settingsReady = 1;
-    if (LoadSampleLists(&g_appState) == 0) {
+    if (!LoadListsAtStart()) {
         PostQuitMessage(0);
         return;
     }
@@ -194,8 +192,6 @@ void OnCommand(HWND hDlg, int identifier)
     }
 }
 
-} // namespace
-
 INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
@@ -215,6 +211,8 @@ INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM
         return FALSE;
     }
 }
+
+} // namespace
 
 void OpenSystemDialog(HWND owner)
 {

@@ -8,8 +8,8 @@
 
 #include <windows.h>
 
-INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
-/* Creates the modeless dialog (owner may be NULL) and stores it in g_hDialog. */
+/* Creates the modeless dialog (owner may be null: the first-run form) and
+   stores it in g_hDialog. */
 void OpenSystemDialog(HWND owner);
 
 #endif

@@ -12,9 +12,9 @@
  *     Ctrl-Z ends the input. The writer ends every line with CR LF.
  *
  * The caller owns the document record (about 20 MB: keep it static); the
- * library allocates nothing and keeps no state between calls. Names and
- * values hold at most ZEF_TEXT_MAX characters: longer lines are cut there,
- * longer arguments are refused with ZEF_FAIL.
+ * library keeps no state between calls and never allocates across the
+ * boundary. Names and values hold at most ZEF_TEXT_MAX characters: longer
+ * lines are cut there, longer arguments are refused with ZEF_FAIL.
  */
 #ifndef ZEF_H
 #define ZEF_H
@@ -37,8 +37,11 @@ extern "C" {
 #define ZEF_MAX_MEMBERS 200
 #define ZEF_TEXT_SIZE 256
 #define ZEF_TEXT_MAX (ZEF_TEXT_SIZE - 1)
+/* The reader keeps at most this many characters of a line (its name, "="
+   and value together); the rest of a longer line is skipped. */
+#define ZEF_LINE_SIZE 256
 
-/* Result codes of every function but the existence tests (1 found, 0 not). */
+/* Result codes of every function but ZEF_getMAJ. */
 #define ZEF_OK 100
 #define ZEF_FAIL 101
 #define ZEF_NOINFO 102
@@ -72,15 +75,53 @@ typedef struct _ZEFINFO {
     int initTotal;
 } ZEFINFO;
 
+/*
+ * Arguments: every name, new name, value and path is a NUL-terminated text
+ * of at most ZEF_TEXT_MAX characters; a longer or null one is refused with
+ * ZEF_FAIL before the record is touched. Names may not be empty. Where a
+ * function checks several things, the first that fails decides the code.
+ */
+
+/* ---- Files --------------------------------------------------------------
+ * ZEF_OpenFile: ZEF_FAIL for a refused path or a file that cannot be read
+ *   to its end (the record is then as it was); ZEF_NOINFO for a null record
+ *   (checked after the file); ZEF_OK with the record replaced by the file's
+ *   document, marked opened.
+ * ZEF_WriteFile: ZEF_NOINFO for a null record, ZEF_FAIL for a refused path,
+ *   ZEF_NOINFO for a record never opened (no file is touched); ZEF_FAIL when
+ *   the file could not be replaced whole (the old one is then as it was);
+ *   ZEF_OK once the new file is on the disk.
+ * ZEF_GetVersion: 1.0. */
 ZEF_API double ZEF_GetVersion(void);
 ZEF_API int ZEF_OpenFile(char *path, struct _ZEFINFO *info);
 ZEF_API int ZEF_WriteFile(char *path, struct _ZEFINFO *info);
 
+/* ---- Lookups (never change the record) ---------------------------------
+ * Member names are keys of the whole document: the first match in class
+ * slot order, then member slot order, is the one meant.
+ * ZEF_ExistClass, ZEF_ExistMember, ZEF_ExistInit: 1 found, 0 not found, but
+ *   also ZEF_FAIL for a refused name and ZEF_NOINFO for a null or unopened
+ *   record: compare the result with 1, never test it for non-zero.
+ * ZEF_GetInit: ZEF_FAIL for a refused member name, ZEF_NOINFO for a null
+ *   record, ZEF_FAIL for a null out, ZEF_NOINFO for an unopened record,
+ *   ZEF_FAIL when no member has that name; ZEF_OK with the value in out,
+ *   which must hold a terminated text on entry and ZEF_TEXT_SIZE bytes. */
 ZEF_API int ZEF_ExistClass(char *name, struct _ZEFINFO *info);
 ZEF_API int ZEF_ExistMember(char *name, struct _ZEFINFO *info);
 ZEF_API int ZEF_ExistInit(char *text, struct _ZEFINFO *info);
 ZEF_API int ZEF_GetInit(char *member, char *out, struct _ZEFINFO *info);
 
+/* ---- Edits in memory (ZEF_WriteFile makes them lasting) ----------------
+ * ZEF_AddClass: ZEF_FAIL for a refused name, ZEF_NOINFO for a null record,
+ *   ZEF_FAIL when all class slots are used; ZEF_OK, the record opened.
+ * ZEF_AddMember: ZEF_FAIL for a refused class, member or value, ZEF_NOINFO
+ *   for a null record, ZEF_FAIL when no class has that name or every class
+ *   of that name is full (the record is then marked opened all the same);
+ *   ZEF_OK.
+ * ZEF_DelClass, ZEF_DelMember, ZEF_SetClass, ZEF_SetMember, ZEF_SetInit:
+ *   ZEF_FAIL for a refused name or new text, ZEF_NOINFO for a null or
+ *   unopened record, ZEF_FAIL when nothing has that name; ZEF_OK. Adding
+ *   and renaming never test for a name already taken. */
 ZEF_API int ZEF_AddClass(char *name, struct _ZEFINFO *info);
 ZEF_API int ZEF_AddMember(char *className, char *member, char *value, struct _ZEFINFO *info);
 ZEF_API int ZEF_DelClass(char *name, struct _ZEFINFO *info);
@@ -89,6 +130,8 @@ ZEF_API int ZEF_SetMember(char *name, char *newName, struct _ZEFINFO *info);
 ZEF_API int ZEF_SetClass(char *name, char *newName, struct _ZEFINFO *info);
 ZEF_API int ZEF_SetInit(char *member, char *value, struct _ZEFINFO *info);
 
+/* "A" to "Z" for "a" to "z", any other character unchanged (sign-extended):
+   the mapping every name comparison rests on. */
 ZEF_API int ZEF_getMAJ(char c);
 
 #ifdef __cplusplus

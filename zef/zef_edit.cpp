@@ -5,11 +5,13 @@
  */
 #include <cstring>
 
-#include "zef_internal.h"
+#include "zef/zef_internal.h"
+
+namespace {
 
 /* The checks shared by the operations on an existing name: the name, then
    the record. 0 when the operation may go on. */
-static int edit_refusal(const char *name, const ZEFINFO *info)
+int EditRefusal(const char *name, const ZEFINFO *info)
 {
     if (!zef_is_name(name))
         return ZEF_FAIL;
@@ -18,16 +20,16 @@ static int edit_refusal(const char *name, const ZEFINFO *info)
     return 0;
 }
 
-static ZEFCLASS *first_free_class(ZEFINFO *info)
+ZEFCLASS *FirstFreeClass(ZEFINFO *info)
 {
     for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
         if (!info->classes[i].used)
             return &info->classes[i];
     }
-    return NULL;
+    return nullptr;
 }
 
-static int first_free_member(const ZEFCLASS *cls)
+int FirstFreeMember(const ZEFCLASS *cls)
 {
     for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
         if (!cls->members[m].used)
@@ -36,13 +38,45 @@ static int first_free_member(const ZEFCLASS *cls)
     return -1;
 }
 
+/* The checks, then the first member of that name: 0 with its class and
+   slot, or the result code of the refusal. */
+int FindMemberToEdit(char *name, ZEFINFO *info, ZEFCLASS **cls, int *slot)
+{
+    int refusal = EditRefusal(name, info);
+    if (refusal)
+        return refusal;
+    *cls = zef_find_member(info, name, 0, slot);
+    return *cls ? 0 : ZEF_FAIL;
+}
+
+/* The renames and ZEF_SetInit accept an empty new text; a null or too long
+   one is refused before anything is searched. */
+enum MemberText { MEMBER_NAME, MEMBER_INIT };
+
+/* Replaces the name or the init of the first member of that name. */
+int SetMemberText(char *name, char *text, ZEFINFO *info, MemberText which)
+{
+    if (!zef_is_name(name) || !zef_text_fits(text))
+        return ZEF_FAIL;
+    ZEFCLASS *cls;
+    int slot;
+    int refusal = FindMemberToEdit(name, info, &cls, &slot);
+    if (refusal)
+        return refusal;
+    char *field = which == MEMBER_NAME ? cls->members[slot].name : cls->inits[slot].text;
+    zef_store_text(field, text, strlen(text));
+    return ZEF_OK;
+}
+
+} // namespace
+
 int ZEF_AddClass(char *name, ZEFINFO *info)
 {
     if (!zef_is_name(name))
         return ZEF_FAIL;
     if (!info)
         return ZEF_NOINFO;
-    ZEFCLASS *cls = first_free_class(info);
+    ZEFCLASS *cls = FirstFreeClass(info);
     if (!cls)
         return ZEF_FAIL;
     info->opened = 1;
@@ -70,16 +104,10 @@ int ZEF_AddMember(char *className, char *member, char *value, ZEFINFO *info)
         ZEFCLASS *cls = &info->classes[i];
         if (!cls->used || !zef_names_match(className, cls->name))
             continue;
-        int slot = first_free_member(cls);
+        int slot = FirstFreeMember(cls);
         if (slot < 0)
             continue; /* full: the next class of that name may have room */
-        zef_store_text(cls->members[slot].name, member, strlen(member));
-        zef_store_text(cls->inits[slot].text, value, strlen(value));
-        cls->members[slot].used = 1;
-        cls->inits[slot].used = 1;
-        cls->memberCount++;
-        info->memberTotal++;
-        info->initTotal++;
+        zef_store_member(info, cls, slot, member, strlen(member), value, strlen(value));
         return ZEF_OK;
     }
     return ZEF_FAIL;
@@ -87,7 +115,7 @@ int ZEF_AddMember(char *className, char *member, char *value, ZEFINFO *info)
 
 int ZEF_DelClass(char *name, ZEFINFO *info)
 {
-    int refusal = edit_refusal(name, info);
+    int refusal = EditRefusal(name, info);
     if (refusal)
         return refusal;
     ZEFCLASS *cls = zef_find_class(info, name);
@@ -102,22 +130,11 @@ int ZEF_DelClass(char *name, ZEFINFO *info)
     return ZEF_OK;
 }
 
-/* The checks, then the first member of that name: 0 with its class and
-   slot, or the result code of the refusal. */
-static int find_member_to_edit(char *name, ZEFINFO *info, ZEFCLASS **cls, int *slot)
-{
-    int refusal = edit_refusal(name, info);
-    if (refusal)
-        return refusal;
-    *cls = zef_find_member(info, name, 0, slot);
-    return *cls ? 0 : ZEF_FAIL;
-}
-
 int ZEF_DelMember(char *name, ZEFINFO *info)
 {
     ZEFCLASS *cls;
     int slot;
-    int refusal = find_member_to_edit(name, info, &cls, &slot);
+    int refusal = FindMemberToEdit(name, info, &cls, &slot);
     if (refusal)
         return refusal;
     cls->members[slot].used = 0;
@@ -128,35 +145,16 @@ int ZEF_DelMember(char *name, ZEFINFO *info)
     return ZEF_OK;
 }
 
-/* The renames and ZEF_SetInit accept an empty new text; a null or too long
-   one is refused before anything is searched. */
-enum MemberText { MEMBER_NAME, MEMBER_INIT };
-
-/* Replaces the name or the init of the first member of that name. */
-static int set_member_text(char *name, char *text, ZEFINFO *info, MemberText which)
-{
-    if (!zef_is_name(name) || !zef_text_fits(text))
-        return ZEF_FAIL;
-    ZEFCLASS *cls;
-    int slot;
-    int refusal = find_member_to_edit(name, info, &cls, &slot);
-    if (refusal)
-        return refusal;
-    char *field = which == MEMBER_NAME ? cls->members[slot].name : cls->inits[slot].text;
-    zef_store_text(field, text, strlen(text));
-    return ZEF_OK;
-}
-
 int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
 {
-    return set_member_text(name, newName, info, MEMBER_NAME);
+    return SetMemberText(name, newName, info, MEMBER_NAME);
 }
 
 int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
 {
     if (!zef_is_name(name) || !zef_text_fits(newName))
         return ZEF_FAIL;
-    int refusal = edit_refusal(name, info);
+    int refusal = EditRefusal(name, info);
     if (refusal)
         return refusal;
     ZEFCLASS *cls = zef_find_class(info, name);
@@ -168,5 +166,5 @@ int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
 
 int ZEF_SetInit(char *member, char *value, ZEFINFO *info)
 {
-    return set_member_text(member, value, info, MEMBER_INIT);
+    return SetMemberText(member, value, info, MEMBER_INIT);
 }

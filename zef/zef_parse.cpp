@@ -1,171 +1,139 @@
 /*
- * The reader: one routine over a source of bytes, one branch per kind of
+ * The reader: one routine over the bytes of a file, one branch per kind of
  * line. The stream rules are those of the Windows runtime's text mode, done
- * by hand on binary input so both platforms read the same bytes the same
- * way: a CR before a LF is dropped, a lone CR is kept, Ctrl-Z ends the input.
+ * by hand on the bytes so both platforms read a file the same way: a CR
+ * before a LF is dropped, a lone CR is kept, Ctrl-Z ends the input.
  */
 #include <cstring>
 
-#include "zef_internal.h"
+#include "zef/zef_internal.h"
 
-#define END_OF_INPUT (-1)
-#define NO_BYTE (-2)
-#define CTRL_Z 26
+namespace {
 
-typedef struct TextStream {
-    ZefByteSource *source;
-    int lookahead; /* a byte read ahead after a CR, or NO_BYTE */
-    int ended;
-} TextStream;
+const char CTRL_Z = 26;
 
-static int take_byte(TextStream *stream)
-{
-    int c = stream->lookahead;
-    if (c != NO_BYTE) {
-        stream->lookahead = NO_BYTE;
-        return c;
-    }
-    return stream->source->next(stream->source->context);
-}
-
-static int next_char(TextStream *stream)
-{
-    if (stream->ended)
-        return END_OF_INPUT;
-    int c = take_byte(stream);
-    if (c == END_OF_INPUT || c == CTRL_Z) {
-        stream->ended = 1;
-        return END_OF_INPUT;
-    }
-    if (c == '\r') {
-        stream->lookahead = take_byte(stream);
-        if (stream->lookahead == '\n') {
-            stream->lookahead = NO_BYTE;
-            return '\n';
-        }
-    }
-    return c;
-}
+/* The bytes not read yet; end stands at the first Ctrl-Z or the end. */
+struct TextCursor {
+    const char *next;
+    const char *end;
+};
 
 /* A NUL or 0xFF where a line starts is not part of the line. */
-static int is_dropped_first(int c)
+bool IsDroppedFirst(char c)
 {
-    return c == 0 || c == 0xFF;
+    return c == '\0' || static_cast<unsigned char>(c) == 0xFF;
 }
 
-/* Reads one line without its LF into line, keeping its first ZEF_LINE_SIZE
-   characters and skipping the rest. A NUL inside a line ends its text.
-   Returns 0 when the input has no further line. */
-static int read_line(TextStream *stream, char line[ZEF_LINE_SIZE + 1])
+/* Reads one line without its line end into line, keeping its first
+   ZEF_LINE_SIZE characters. A NUL inside a line ends its text. Returns 0
+   when the input has no further line. */
+int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
 {
-    int c = next_char(stream);
-    while (is_dropped_first(c))
-        c = next_char(stream);
-    if (c == END_OF_INPUT)
+    while (in->next < in->end && IsDroppedFirst(*in->next))
+        in->next++;
+    if (in->next == in->end)
         return 0;
-    size_t length = 0;
-    while (c != END_OF_INPUT && c != '\n') {
-        if (length < ZEF_LINE_SIZE)
-            line[length++] = (char)c;
-        c = next_char(stream);
-    }
+    const char *start = in->next;
+    const char *lineFeed = static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
+    const char *stop = lineFeed != nullptr ? lineFeed : in->end;
+    in->next = lineFeed != nullptr ? lineFeed + 1 : in->end;
+    if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
+        stop--;
+    std::size_t length = static_cast<std::size_t>(stop - start);
+    if (length > ZEF_LINE_SIZE)
+        length = ZEF_LINE_SIZE;
+    std::memcpy(line, start, length);
     line[length] = '\0';
     return 1;
 }
 
-static int is_blank(char c)
+bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-static const char *skip_blanks(const char *text)
+const char *SkipBlanks(const char *text)
 {
-    while (is_blank(*text))
+    while (IsBlank(*text))
         text++;
     return text;
 }
 
 /* End of [start, end) once blanks and TABs at its end are dropped. */
-static const char *trim_end(const char *start, const char *end)
+const char *TrimEnd(const char *start, const char *end)
 {
-    while (end > start && is_blank(end[-1]))
+    while (end > start && IsBlank(end[-1]))
         end--;
     return end;
 }
 
 /* A value ends at a TAB, ";" or "//"; one that starts with ";" or "//"
    runs to the line end instead. Trailing blanks never belong to it. */
-static const char *value_end(const char *value)
+const char *ValueEnd(const char *value)
 {
     const char *end = value;
     while (*end != '\0' && *end != '\t' && *end != ';' && !(end[0] == '/' && end[1] == '/'))
         end++;
     if (end == value)
-        end = value + strlen(value);
-    return trim_end(value, end);
-}
-
-static void open_nameless_class(ZEFINFO *info)
-{
-    info->classes[0].used = 1;
-    info->classCount = 1;
+        end = value + std::strlen(value);
+    return TrimEnd(value, end);
 }
 
 /* "[name]": the name runs to the first "]" or to the end of the line kept.
    Past capacity the header is ignored and its members join the last class. */
-static void add_class_header(ZEFINFO *info, const char *afterBracket, int *current)
+void AddClassHeader(ZEFINFO *info, const char *afterBracket, int *current)
 {
     if (info->classCount >= ZEF_MAX_CLASSES)
         return;
-    const char *close = strchr(afterBracket, ']');
-    size_t length = close ? (size_t)(close - afterBracket) : strlen(afterBracket);
+    const char *close = std::strchr(afterBracket, ']');
+    std::size_t length = close ? static_cast<std::size_t>(close - afterBracket) : std::strlen(afterBracket);
     ZEFCLASS *cls = &info->classes[info->classCount];
     zef_store_text(cls->name, afterBracket, length);
     cls->used = 1;
     *current = info->classCount++;
 }
 
-/* "name = value", or a whole line as a name with an empty init. */
-static void add_member_line(ZEFINFO *info, const char *line, int current)
+/* "name = value", or a whole line as a name with an empty init. Lines
+   before any header form a nameless class in slot 0. */
+void AddMemberLine(ZEFINFO *info, const char *line, int current)
 {
-    if (info->classCount == 0)
-        open_nameless_class(info);
+    if (info->classCount == 0) {
+        info->classes[0].used = 1;
+        info->classCount = 1;
+    }
     ZEFCLASS *cls = &info->classes[current];
     if (cls->memberCount >= ZEF_MAX_MEMBERS)
         return;
-    int slot = cls->memberCount;
-    const char *name = skip_blanks(line);
-    const char *equals = strchr(name, '=');
-    if (equals) {
-        const char *value = skip_blanks(equals + 1);
-        zef_store_text(cls->members[slot].name, name, (size_t)(trim_end(name, equals) - name));
-        zef_store_text(cls->inits[slot].text, value, (size_t)(value_end(value) - value));
-    } else {
-        zef_store_text(cls->members[slot].name, name, strlen(name));
-        zef_store_text(cls->inits[slot].text, "", 0);
+    const char *name = SkipBlanks(line);
+    const char *equals = std::strchr(name, '=');
+    if (equals == nullptr) {
+        zef_store_member(info, cls, cls->memberCount, name, std::strlen(name), "", 0);
+        return;
     }
-    cls->members[slot].used = 1;
-    cls->inits[slot].used = 1;
-    cls->memberCount++;
-    info->memberTotal++;
-    info->initTotal++;
+    const char *value = SkipBlanks(equals + 1);
+    zef_store_member(info, cls, cls->memberCount, name, static_cast<std::size_t>(TrimEnd(name, equals) - name),
+                     value, static_cast<std::size_t>(ValueEnd(value) - value));
 }
 
-void zef_parse(ZefByteSource *source, ZEFINFO *info)
+} // namespace
+
+void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info)
 {
-    TextStream stream = {source, NO_BYTE, 0};
+    std::memset(info, 0, sizeof *info);
+    const char *ctrlZ = static_cast<const char *>(std::memchr(text, CTRL_Z, length));
+    TextCursor in = {text, ctrlZ != nullptr ? ctrlZ : text + length};
     char line[ZEF_LINE_SIZE + 1];
     int current = 0;
-    while (read_line(&stream, line)) {
+    while (ReadLine(&in, line)) {
         if (line[0] == '\0') {
             /* empty line */
         } else if (line[0] == ';' || line[0] == '/') {
             /* comment: one slash is enough at the start of a line */
         } else if (line[0] == '[') {
-            add_class_header(info, line + 1, &current);
+            AddClassHeader(info, line + 1, &current);
         } else {
             /* member line: blanks, TABs, "#" and high bytes included */
-            add_member_line(info, line, current);
+            AddMemberLine(info, line, current);
         }
     }
     info->opened = 1;

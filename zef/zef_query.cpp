@@ -5,7 +5,7 @@
  */
 #include <cstring>
 
-#include "zef_internal.h"
+#include "zef/zef_internal.h"
 
 ZEFCLASS *zef_find_class(ZEFINFO *info, const char *name)
 {
@@ -14,7 +14,7 @@ ZEFCLASS *zef_find_class(ZEFINFO *info, const char *name)
         if (cls->used && zef_names_match(name, cls->name))
             return cls;
     }
-    return NULL;
+    return nullptr;
 }
 
 ZEFCLASS *zef_find_member(ZEFINFO *info, const char *name, int needInit, int *slot)
@@ -31,10 +31,12 @@ ZEFCLASS *zef_find_member(ZEFINFO *info, const char *name, int needInit, int *sl
             }
         }
     }
-    return NULL;
+    return nullptr;
 }
 
-static int find_init(ZEFINFO *info, const char *text)
+namespace {
+
+int FindInit(ZEFINFO *info, const char *text)
 {
     for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
         const ZEFCLASS *cls = &info->classes[i];
@@ -49,7 +51,7 @@ static int find_init(ZEFINFO *info, const char *text)
 }
 
 /* The argument checks of the existence tests: 0 when the search may run. */
-static int existence_refusal(const char *name, const ZEFINFO *info)
+int ExistenceRefusal(const char *name, const ZEFINFO *info)
 {
     if (!zef_is_name(name))
         return ZEF_FAIL;
@@ -58,29 +60,31 @@ static int existence_refusal(const char *name, const ZEFINFO *info)
     return 0;
 }
 
+} // namespace
+
 int ZEF_ExistClass(char *name, ZEFINFO *info)
 {
-    int refusal = existence_refusal(name, info);
+    int refusal = ExistenceRefusal(name, info);
     if (refusal)
         return refusal;
-    return zef_find_class(info, name) != NULL;
+    return zef_find_class(info, name) != nullptr;
 }
 
 int ZEF_ExistMember(char *name, ZEFINFO *info)
 {
-    int refusal = existence_refusal(name, info);
+    int refusal = ExistenceRefusal(name, info);
     if (refusal)
         return refusal;
     int slot;
-    return zef_find_member(info, name, 0, &slot) != NULL;
+    return zef_find_member(info, name, 0, &slot) != nullptr;
 }
 
 int ZEF_ExistInit(char *text, ZEFINFO *info)
 {
-    int refusal = existence_refusal(text, info);
+    int refusal = ExistenceRefusal(text, info);
     if (refusal)
         return refusal;
-    return find_init(info, text);
+    return FindInit(info, text);
 }
 
 /* out must hold a NUL-terminated text on entry and room for ZEF_TEXT_SIZE

@@ -1,10 +1,10 @@
 /*
- * Texts of the ZEF record: bounded storing and the ASCII-only name match on
- * which every lookup rests.
+ * Texts of the ZEF record: bounded storing, the one way a member is stored,
+ * and the ASCII-only name match on which every lookup rests.
  */
 #include <cstring>
 
-#include "zef_internal.h"
+#include "zef/zef_internal.h"
 
 int ZEF_getMAJ(char c)
 {
@@ -18,7 +18,7 @@ int ZEF_getMAJ(char c)
 int zef_text_fits(const char *text)
 {
     /* Reads at most one character past the limit, never the whole text. */
-    return text != NULL && memchr(text, '\0', ZEF_TEXT_SIZE) != NULL;
+    return text != nullptr && memchr(text, '\0', ZEF_TEXT_SIZE) != NULL;
 }
 
 int zef_is_name(const char *text)
@@ -32,6 +32,18 @@ void zef_store_text(char field[ZEF_TEXT_SIZE], const char *text, size_t length)
         length = ZEF_TEXT_MAX;
     memset(field, 0, ZEF_TEXT_SIZE);
     memcpy(field, text, length);
+}
+
+void zef_store_member(ZEFINFO *info, ZEFCLASS *cls, int slot, const char *name, size_t nameLength,
+                      const char *value, size_t valueLength)
+{
+    zef_store_text(cls->members[slot].name, name, nameLength);
+    zef_store_text(cls->inits[slot].text, value, valueLength);
+    cls->members[slot].used = 1;
+    cls->inits[slot].used = 1;
+    cls->memberCount++;
+    info->memberTotal++;
+    info->initTotal++;
 }
 
 int zef_names_match(const char *wanted, const char *stored)

@@ -1,45 +1,124 @@
 /*
- * What the database tests share: a fixture whose temporary folder plays
- * Ejay's folder, the Windows directory and the user's folder; byte-exact
- * file helpers; hand-written records; the messages the database reported.
+ * What the database tests share: hand-written records, the tables and the
+ * notes of a reading as one line each (a failure shows them whole), the
+ * messages the database reported, and a scratch folder playing Ejay's.
  */
 #ifndef PELMORA_DATABASE_TEST_SUPPORT_H
 #define PELMORA_DATABASE_TEST_SUPPORT_H
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "database/database.h"
+#include "database/list_file.h"
+#include "tests/support/test_files.h"
 
-void WriteBytes(const std::string &path, const std::string &bytes);
-std::string ReadBytes(const std::string &path); /* "<missing>" unless a file that can be read */
-bool FileExists(const std::string &path);
+namespace dbtest {
+
+using namespace testfiles;
+
 /* One record as the writer puts it: seven quoted values, CR LF. */
-std::string Record(const std::vector<std::string> &values);
+inline std::string Record(const std::vector<std::string> &values)
+{
+    std::string text;
+    for (const std::string &value : values)
+        text += "\"" + value + "\"\r\n";
+    return text;
+}
+
 /* Records first..last of a category, values built from their number. */
-std::string Numbered(const std::string &keyword, int first, int last = 0);
+inline std::string Numbered(const std::string &keyword, int first, int last = 0)
+{
+    std::string text;
+    for (int n = first; n <= std::max(first, last); ++n) {
+        std::string i = std::to_string(n);
+        text += Record({i, "C:\\Ejay\\" + keyword + i + ".pxd", "x" + i, keyword, "2", keyword + " " + i, "n" + i});
+    }
+    return text;
+}
+
 /* The numbers of a list's entries, "1 2 3": one comparison names them all. */
-std::string Numbers(const CategoryList &list);
+inline std::string Numbers(const CategoryList &list)
+{
+    std::string text;
+    for (int slot = 0; slot < list.count; ++slot)
+        text += (slot ? " " : "") + std::string(list.slots[slot].number);
+    return text;
+}
+
 /* Every list that holds entries, "D2:1 3, H9:4" (Dance bass, Hiphop rap). */
-std::string Tables(const AppState &state);
-/* AppState is about 20 MB: always on the heap, cleared like at start-up. */
-std::unique_ptr<AppState> NewState(const std::string &ejayDir = "", const std::string &windowsDir = "");
+inline std::string Tables(const StyleDatabase *styles, int count)
+{
+    std::string text;
+    for (int style = 0; style < count; ++style)
+        for (int category = 0; category < CATEGORY_COUNT; ++category) {
+            const CategoryList &list = styles[style].lists[category];
+            if (list.count > 0)
+                text += (text.empty() ? "" : ", ") + std::string(1, "DRH"[style]) + std::to_string(category + 1) +
+                        ":" + Numbers(list);
+        }
+    return text;
+}
 
-extern std::vector<std::string> g_reported;
+/* The notes of a reading, "3:too wide(2), 10:unfinished". */
+inline std::string Notes(const ListReading &reading)
+{
+    static const char *const fates[] = {"beyond 500", "too wide", "unfinished", "after Ctrl-Z", "unknown"};
+    std::string text;
+    for (const ListNote &note : reading.notes)
+        text += (text.empty() ? "" : ", ") + std::to_string(note.line) + ":" + fates[note.fate] +
+                (note.category ? "(" + std::to_string(note.category) + ")" : "") +
+                (note.fate == RECORD_UNKNOWN_KEYWORD ? "[" + note.keyword + "]" : "");
+    return text;
+}
 
-class ListFolder : public ::testing::Test {
+/* AppState is about 6 MB: always on the heap, cleared like at start-up. */
+inline std::unique_ptr<AppState> NewState(const std::string &ejayDir = "")
+{
+    std::unique_ptr<AppState> state(new AppState);
+    std::memset(state.get(), 0, sizeof *state);
+    std::snprintf(state->settings.ejayDir, sizeof state->settings.ejayDir, "%s", ejayDir.c_str());
+    state->settings.currentStyle = STYLE_DANCE;
+    return state;
+}
+
+inline std::vector<std::string> &Reported()
+{
+    static std::vector<std::string> messages;
+    return messages;
+}
+
+class ListFolder : public ScratchFolder {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    std::string File(const std::string &name) const { return folder + PATH_SEPARATOR_TEXT + name; }
-    void WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop);
-    std::unique_ptr<AppState> Load(int *result = nullptr);
-
-    static const std::string PATH_SEPARATOR_TEXT;
-    std::string folder, userFolder, windowsIni, userIni;
+    void SetUp() override
+    {
+        Reported().clear();
+        SetDatabaseReporter([](const char *message) { Reported().push_back(message); });
+    }
+    void TearDown() override { SetDatabaseReporter(nullptr); }
+    void WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop)
+    {
+        WriteBytes(File("pxddance"), dance);
+        WriteBytes(File("pxdrave"), rave);
+        WriteBytes(File("pxdhiphp"), hiphop);
+    }
+    std::unique_ptr<AppState> Load(ListLoadResult expected = LISTS_LOADED)
+    {
+        std::unique_ptr<AppState> state = NewState(folder);
+        EXPECT_EQ(LoadSampleLists(state.get()), expected);
+        return state;
+    }
+    /* What the three list files hold. */
+    std::string OnDisk() const
+    {
+        return ReadBytes(File("pxddance")) + "|" + ReadBytes(File("pxdrave")) + "|" + ReadBytes(File("pxdhiphp"));
+    }
 };
+
+} // namespace dbtest
 
 #endif

@@ -9,6 +9,8 @@
 #include "database/database.h"
 #include "database_test_support.h"
 
+using namespace dbtest;
+
 namespace {
 
 std::unique_ptr<CategoryList> ListOf(int count)

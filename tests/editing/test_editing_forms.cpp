@@ -42,7 +42,7 @@ void ForgetDialog(HWND dialog)
         g_hDialog = NULL;
 }
 
-int ShowProgramMessage(const char *, UINT)
+int ShowProgramMessage(const char *, UINT, HWND)
 {
     ++g_questions;
     return g_answer;

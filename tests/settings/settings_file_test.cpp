@@ -6,11 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,21 +14,20 @@
 #endif
 
 #include "settings/settings.h"
-#include "settings/settings_text.h"
+#include "tests/support/test_files.h"
 
-namespace fs = std::filesystem;
+using namespace testfiles;
 
 namespace {
 
 void WriteText(const fs::path &path, const std::string &text)
 {
-    std::ofstream(path, std::ios::binary) << text;
+    WriteBytes(path.string(), text);
 }
 
 std::string ReadText(const fs::path &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ReadBytes(path.string());
 }
 
 /* Every value the file keeps, in one line: a failure shows them all. */
@@ -44,9 +38,8 @@ std::string Describe(const AppSettings &s)
            std::to_string(s.position.top);
 }
 
-/* A fresh folder per test (a random name: other build trees may run the
-   same test at the same time) holding a "windows" and a "user" folder. */
-class SettingsFileTest : public ::testing::Test {
+/* A scratch folder holding a "windows" and a "user" folder. */
+class SettingsFileTest : public ScratchFolder {
 protected:
     void SetUp() override
     {
@@ -54,12 +47,7 @@ protected:
         std::snprintf(settings.windowsDir, sizeof settings.windowsDir, "%s", windowsDir.string().c_str());
         SetUserSettingsFolder(userDir.string().c_str());
     }
-    void TearDown() override
-    {
-        SetUserSettingsFolder("");
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
+    void TearDown() override { SetUserSettingsFolder(""); }
     int LoadText(const std::string &text)
     {
         WriteText(windowsCopy, text);
@@ -80,7 +68,7 @@ protected:
         settings.position = {-4, 17, 456, 752};
     }
 
-    fs::path root = fs::temp_directory_path() / ("pelmora-settings-" + std::to_string(std::random_device()()));
+    fs::path root = folder;
     fs::path windowsDir = root / "windows", userDir = root / "user";
     fs::path windowsCopy = windowsDir / "Pelmora.ini", userCopy = userDir / "Pelmora.ini";
     AppSettings settings = {};
@@ -204,23 +192,6 @@ TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
     EXPECT_EQ(1, SettingsTextCanBeKept(std::string(255, 'a').c_str()));
 }
 
-TEST_F(SettingsFileTest, PathsAreJoinedNeverCut)
-{
-    char path[300], small[10];
-    EXPECT_EQ(1, SettingsFilePath(settings, path, sizeof path));
-    EXPECT_EQ(windowsCopy.string(), path);
-    EXPECT_EQ(0, SettingsFilePath(settings, small, sizeof small));
-    EXPECT_STREQ("", small);
-    EXPECT_EQ(1, UserSettingsFilePath(path, sizeof path));
-    EXPECT_EQ(userCopy.string(), path);
-    SetUserSettingsFolder(std::string(300, 'u').c_str()); /* too long: none */
-    EXPECT_EQ(0, UserSettingsFilePath(path, sizeof path));
-    SetUserSettingsFolder("");
-    EXPECT_EQ(0, UserSettingsFilePath(path, sizeof path));
-    settings.windowsDir[0] = '\0'; /* would name a file at the root */
-    EXPECT_EQ(0, SettingsFilePath(settings, path, sizeof path));
-}
-
 TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
 {
     fs::create_directories(userDir);
@@ -243,6 +214,13 @@ TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
     EXPECT_FALSE(fs::exists(windowsCopy) || fs::exists(userCopy));
     ForgetSettingsFile(settings); /* nothing left: no harm */
     EXPECT_TRUE(fs::exists(windowsDir));
+    /* Without a Windows directory the path would name a file at the root;
+       a user folder too long to hold the file's path is no folder. */
+    WriteText(windowsCopy, CANONICAL);
+    SetUserSettingsFolder(std::string(300, 'u').c_str());
+    EXPECT_EQ(windowsCopy.string(), Found());
+    settings.windowsDir[0] = '\0';
+    EXPECT_EQ("none:", Found());
 }
 
 /* Settings fallback: when the Windows directory refuses the file, the

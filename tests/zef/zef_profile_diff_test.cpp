@@ -116,7 +116,7 @@ TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
         // A new name per file: the profile API caches files it has read.
         char name[32];
         snprintf(name, sizeof name, "case%03d.ini", file);
-        std::string path = Path(name);
+        std::string path = File(name);
         WriteBytes(path, g.bytes);
         ASSERT_EQ(ZEF_OK, Open(path, info.get())) << name;
         std::string section = Cased(g.section, true);

@@ -18,32 +18,31 @@ void ExpectRows(const char *function, std::initializer_list<Row> rows) {
 
 class ZefResultCodes : public ZefTest {
 protected:
-    void SetUp() override { ASSERT_EQ(ZEF_OK, Read("[C]\nm=v\n")); }
+    void SetUp() override { Parse("[C]\nm=v\n"); }
     std::unique_ptr<ZEFINFO> cleared = std::make_unique<ZEFINFO>();
     char out[ZEF_TEXT_SIZE] = "";
 };
 
-TEST(ZefVersion, IsExactlyOne) { EXPECT_EQ(1.0, ZEF_GetVersion()); }
-
 TEST_F(ZefResultCodes, OpenAndWrite) {
-    std::string missing = Path("missing.ini"), target = Path("out.ini");
+    std::string missing = File("missing.ini"), target = File("out.ini");
+    WriteBytes(File("input.ini"), "k=v\n");
+    WriteBytes(target, "kept\r\n");
     ExpectRows("open/write", {
         {1, ZEF_OpenFile(nullptr, nullptr), ZEF_FAIL},
         {2, ZEF_OpenFile(Str(""), info.get()), ZEF_FAIL},
         {3, Open(missing, nullptr), ZEF_FAIL},  // the file test comes first
         {4, Open(missing, info.get()), ZEF_FAIL},
-        {5, Open(dir.string(), info.get()), ZEF_FAIL},  // a folder is no file
-        {6, Open(Path("input.ini"), nullptr), ZEF_NOINFO},
+        {5, Open(folder, info.get()), ZEF_FAIL},  // a folder is no file
+        {6, Open(File("input.ini"), nullptr), ZEF_NOINFO},
         {7, ZEF_WriteFile(nullptr, nullptr), ZEF_NOINFO},
         {8, ZEF_WriteFile(nullptr, cleared.get()), ZEF_FAIL},
         {9, ZEF_WriteFile(Str(""), cleared.get()), ZEF_FAIL},
-        {10, Write(Path("never.ini"), cleared.get()), ZEF_NOINFO},
+        {10, ZEF_WriteFile(Str(File("never.ini")), cleared.get()), ZEF_NOINFO},
+        {11, ZEF_WriteFile(Str(target), cleared.get()), ZEF_NOINFO},
     });
     EXPECT_EQ("0:[C] m=v\n", Doc());  // failed opens left it as it was
     // A record never opened neither creates nor cuts a file.
-    EXPECT_FALSE(fs::exists(Path("never.ini")));
-    WriteBytes(target, "kept\r\n");
-    EXPECT_EQ(ZEF_NOINFO, Write(target, cleared.get()));
+    EXPECT_FALSE(Exists(File("never.ini")));
     EXPECT_EQ("kept\r\n", ReadBytes(target));
 }
 
@@ -119,6 +118,29 @@ TEST_F(ZefResultCodes, GetInitAndAddMember) {
         {8, ZEF_AddMember(Str("absent"), Str("m"), Str("v"), info.get()), ZEF_FAIL},
     });
     EXPECT_EQ(0, cleared->opened);  // refused arguments leave the record alone
+}
+
+// Arguments of 256 characters are refused and change nothing; 255 are taken whole.
+TEST_F(ZefResultCodes, LongArguments) {
+    std::string long256(256, 'L'), ok255(255, 'K');
+    ExpectRows("256 characters", {
+        {1, ZEF_ExistClass(Str(long256), info.get()), ZEF_FAIL}, {2, ZEF_ExistMember(Str(long256), info.get()), ZEF_FAIL},
+        {3, ZEF_ExistInit(Str(long256), info.get()), ZEF_FAIL}, {4, ZEF_AddClass(Str(long256), info.get()), ZEF_FAIL},
+        {5, ZEF_AddMember(Str(long256), Str("m"), Str("v"), info.get()), ZEF_FAIL},
+        {6, ZEF_AddMember(Str("C"), Str(long256), Str("v"), info.get()), ZEF_FAIL},
+        {7, ZEF_AddMember(Str("C"), Str("m2"), Str(long256), info.get()), ZEF_FAIL},
+        {8, ZEF_DelClass(Str(long256), info.get()), ZEF_FAIL}, {9, ZEF_DelMember(Str(long256), info.get()), ZEF_FAIL},
+        {10, ZEF_SetMember(Str("m"), Str(long256), info.get()), ZEF_FAIL},
+        {11, ZEF_SetClass(Str("C"), Str(long256), info.get()), ZEF_FAIL},
+        {12, ZEF_SetInit(Str("m"), Str(long256), info.get()), ZEF_FAIL},
+        {13, ZEF_GetInit(Str(long256), out, info.get()), ZEF_FAIL},
+        {14, Open(File(long256), info.get()), ZEF_FAIL}, {15, ZEF_WriteFile(Str(File(long256)), info.get()), ZEF_FAIL},
+    });
+    EXPECT_EQ("0:[C] m=v\n", Doc());
+    EXPECT_EQ(ZEF_OK, ZEF_SetInit(Str("m"), Str(ok255), info.get()));
+    EXPECT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str(ok255), Str(ok255), info.get()));
+    EXPECT_EQ(ok255, GetInit(info.get(), "m"));
+    EXPECT_EQ(ok255, GetInit(info.get(), ok255));
 }
 
 }  // namespace

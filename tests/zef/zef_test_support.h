@@ -1,37 +1,21 @@
-// Shared by the ZEF tests: a scratch folder of real files, the ~20 MB record
-// on the heap, and a document dumped as one string written by hand.
+// Shared by the ZEF tests: the ~20 MB record on the heap, texts parsed
+// straight from strings, written through ZEF_WriteFile into a scratch
+// folder, and a document dumped as one string written by hand.
 #ifndef ZEF_TEST_SUPPORT_H
 #define ZEF_TEST_SUPPORT_H
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "zef/zef.h"
+#include "tests/support/test_files.h"
+#include "zef/zef_internal.h"
 
 namespace zeftest {
 
-namespace fs = std::filesystem;
+using namespace testfiles;
 
 inline char *Str(const std::string &text) { return const_cast<char *>(text.c_str()); }
 inline std::string X(size_t count) { return std::string(count, 'x'); }
-
-inline void WriteBytes(const std::string &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-inline std::string ReadBytes(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline int Open(const std::string &path, ZEFINFO *info) { return ZEF_OpenFile(Str(path), info); }
-inline int Write(const std::string &path, ZEFINFO *info) { return ZEF_WriteFile(Str(path), info); }
 
 // The document as "slot:[class] member=init" lines in slot order.
 inline std::string Dump(const ZEFINFO &info) {
@@ -55,31 +39,17 @@ inline std::string GetInit(ZEFINFO *info, const std::string &member) {
     return result == ZEF_OK ? std::string(out) : "<code " + std::to_string(result) + ">";
 }
 
-// One scratch folder of real files and one zeroed record per test, as a
-// caller's static record starts.
-class ZefTest : public ::testing::Test {
+// One zeroed record per test, as a caller's static record starts.
+class ZefTest : public ScratchFolder {
 protected:
-    ZefTest() {
-        std::random_device random;
-        do dir = fs::temp_directory_path() / ("zef-test-" + std::to_string(random()));
-        while (!fs::create_directory(dir));
-    }
-    ~ZefTest() override {
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
-    }
-    std::string Path(const std::string &name) const { return (dir / name).string(); }
-    int Read(const std::string &bytes) {
-        WriteBytes(Path("input.ini"), bytes);
-        return Open(Path("input.ini"), info.get());
-    }
+    void Parse(const std::string &text) { zef_parse_text(text.data(), text.size(), info.get()); }
+    int Open(const std::string &path, ZEFINFO *record) { return ZEF_OpenFile(Str(path), record); }
     // The bytes ZEF_WriteFile leaves in out.ini, or "<code N>" when it fails.
     std::string Written() {
-        int result = Write(Path("out.ini"), info.get());
-        return result == ZEF_OK ? ReadBytes(Path("out.ini")) : "<code " + std::to_string(result) + ">";
+        int result = ZEF_WriteFile(Str(File("out.ini")), info.get());
+        return result == ZEF_OK ? ReadBytes(File("out.ini")) : "<code " + std::to_string(result) + ">";
     }
     std::string Doc() const { return Dump(*info); }
-    fs::path dir;
     std::unique_ptr<ZEFINFO> info = std::make_unique<ZEFINFO>();
 };
 

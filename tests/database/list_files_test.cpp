@@ -1,0 +1,254 @@
+/* The three list files: loading them and what stops a load, writing them
+   back whole or not at all, and the backups. */
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "database_test_support.h"
+#include "files/files.h"
+
+using namespace dbtest;
+
+namespace {
+
+const std::string LOOP_A = Record({"10", "C:\\Ejay\\Dance\\Loops\\boucle01.pxd", "a", "loop", "4", "Boucle", "un"});
+const std::string LOOP_B = Record({"11", "C:\\Ejay\\Dance\\Loops\\boucle02.pxd", "", "loop", "8", "Boucle", "deux"});
+const std::string BASS = Record({"20", "C:\\Ejay\\Dance\\Bass\\basse.pxd", "b", "bass", "2", "Basse", "profonde"});
+const std::string RAP = Record({"90", "C:\\Ejay\\Dance\\Rap\\rap.pxd", "", "rap", "3", "Voix", "éthérée"});
+
+std::string KeptAside(const std::string &path, int count)
+{
+    return "Le fichier \"" + path + "\" contient " + std::to_string(count) +
+           " enregistrement(s) qui ne peuvent pas être affichés (plus de 500 dans une catégorie, valeur trop longue "
+           "pour son champ, enregistrement incomplet ou texte après un caractère de fin de fichier) : ils seront "
+           "conservés tels quels à l'enregistrement.";
+}
+
+class ListFiles : public ListFolder {
+protected:
+    std::unique_ptr<AppState> LoadThree()
+    {
+        WriteLists(LOOP_A, BASS, RAP);
+        return Load();
+    }
+    /* The report's count and files, joined by " | ". */
+    static std::string Failed(const ListSaveReport &report)
+    {
+        std::string text = std::to_string(report.failedCount);
+        for (int index = 0; index < report.failedCount; ++index)
+            text += std::string(" | ") + report.failedPaths[index];
+        return text;
+    }
+    /* Every file left in the folder, "name name ...". */
+    std::string Entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        std::string text;
+        for (const std::string &name : names)
+            text += (text.empty() ? "" : " ") + name;
+        return text;
+    }
+};
+
+} // namespace
+
+/* Each file fills its own style; what a file's tables cannot hold is told
+   once, for all files together, after loading. */
+TEST_F(ListFiles, TheThreeFilesFillTheirOwnStyles)
+{
+    WriteLists(Numbered("rap", 1) + Numbered("loop", 2) + "\"7\"\r\n", Numbered("drum", 3),
+               Numbered("special", 1, 502));
+    std::unique_ptr<AppState> state = Load();
+    EXPECT_EQ(Tables(state->styles, STYLE_COUNT).substr(0, 20), "D1:2, D9:1, R6:3, H8");
+    EXPECT_EQ(state->styles[2].lists[7].count, 500);
+    EXPECT_EQ(Reported(), std::vector<std::string>{KeptAside(File("pxddance"), 1) + "\n" + KeptAside(File("pxdhiphp"), 2)});
+    EXPECT_EQ(LoadSampleLists(nullptr), LISTS_REFUSED);
+}
+
+/* Loading stops at the first list that fails, later ones unread (Hiphop's
+   unknown keyword would add a second message), and writes nothing. */
+TEST_F(ListFiles, WhatStopsALoad)
+{
+    struct Row {
+        int id;
+        const char *spoilt; /* made a folder (unreadable) or removed */
+        bool folder;
+        ListLoadResult result;
+        std::string message, tables;
+    } rows[] = {
+        {1, "pxddance", false, LISTS_NOT_FOUND, "Le fichier \"" + File("pxddance") + "\" est introuvable !            ", ""},
+        {2, "pxdrave", false, LISTS_NOT_FOUND, "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
+        {3, "pxdrave", true, LISTS_REFUSED,
+         "Le fichier \"" + File("pxdrave") + "\" n'a pas pu être lu jusqu'au bout (disque ou réseau en défaut ?) : "
+         "le programme s'arrête sans rien écrire, le fichier reste tel quel.            ", "D1:1"},
+        {4, "", false, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"},
+    };
+    for (const Row &row : rows) {
+        Reported().clear();
+        fs::remove_all(File("pxdrave"));
+        WriteLists(Numbered("loop", 1), Numbered("bass", 2), Numbered("Loop", 3));
+        if (*row.spoilt != '\0') {
+            fs::remove(File(row.spoilt));
+            if (row.folder)
+                fs::create_directory(File(row.spoilt));
+        }
+        std::unique_ptr<AppState> state = Load(row.result);
+        EXPECT_EQ(Reported(), std::vector<std::string>{row.message}) << "row " << row.id;
+        EXPECT_EQ(Tables(state->styles, STYLE_COUNT), row.tables) << "row " << row.id;
+        EXPECT_EQ(ReadBytes(File("pxdhiphp")), Numbered("Loop", 3)) << "row " << row.id;
+    }
+    /* "<dir><sep>pxddance" needs 259 characters: cut to 256, it would name another file. */
+    Reported().clear();
+    std::unique_ptr<AppState> state = NewState(std::string(250, 'd'));
+    EXPECT_EQ(LoadSampleLists(state.get()), LISTS_NOT_FOUND);
+    EXPECT_EQ(Reported(), std::vector<std::string>{"Le chemin \"" + std::string(250, 'd') + PATH_SEPARATOR +
+                                                   "pxddance\" est trop long !            "});
+}
+
+/* LF only, odd quoting and blanks, full-width fields: the writer's own
+   form comes back, categories grouped loop to rap, and loads the same. */
+TEST_F(ListFiles, LoadSaveLoadGivesTheWritersFormAndTheSameTables)
+{
+    std::string wide = Record({"1", std::string(255, 'p'), "", "drum", "1", std::string(49, 'a'), ""});
+    WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + wide + BASS +
+                   LOOP_B, "", "");
+    std::unique_ptr<AppState> first = Load();
+    ListSaveReport report;
+    EXPECT_EQ(SaveSampleLists(first.get(), &report), 1);
+    EXPECT_EQ(Failed(report), "0");
+    EXPECT_EQ(OnDisk(), LOOP_A + LOOP_B + BASS + wide + RAP + "||"); /* nine empty lists: zero bytes */
+    std::unique_ptr<AppState> second = Load();
+    EXPECT_EQ(std::memcmp(first->styles, second->styles, sizeof first->styles), 0);
+    EXPECT_EQ(Entries(), "pxddance pxdhiphp pxdrave");
+}
+
+TEST_F(ListFiles, AddedEntriesAreWrittenWithEmptyNumberAndExtraAndTheListsKeyword)
+{
+    std::unique_ptr<AppState> state = NewState(folder);
+    AppendSample(CategoryListOf(state.get(), STYLE_RAVE, 4),
+                 {nullptr, "C:\\Mes sons\\cri.pxd", nullptr, nullptr, "5", "Cri \"fort\"", "aigu"}, 4);
+    SampleFields loaded = {"3", "C:\\r.pxd", "z", "rap", "1", "R", "r"};
+    AppendSample(CategoryListOf(state.get(), STYLE_HIPHOP, 9), loaded, 9);
+    AppendSample(CategoryListOf(state.get(), STYLE_HIPHOP, 9), loaded, 9);
+    state->styles[2].lists[8].slots[1].used = 2; /* not a used slot: not written */
+    EXPECT_EQ(SaveSampleLists(state.get(), nullptr), 1);
+    EXPECT_EQ(OnDisk(), "|\"\"\r\n\"C:\\Mes sons\\cri.pxd\"\r\n\"\"\r\n\"voice\"\r\n\"5\"\r\n\"Cri \"fort\"\"\r\n\"aigu\"\r\n"
+                        "|\"3\"\r\n\"C:\\r.pxd\"\r\n\"z\"\r\n\"rap\"\r\n\"1\"\r\n\"R\"\r\n\"r\"\r\n");
+}
+
+/* A failure leaves the old list as it was, names it, and the other lists
+   are still written. */
+TEST_F(ListFiles, FailedSavesLeaveTheOldListsAndNameTheFailedOnes)
+{
+    std::string gone = File("gone"), longFolder = File(std::string(240, 'd'));
+    std::string cut = longFolder.substr(0, 252) + "...", sep(1, PATH_SEPARATOR);
+    const std::string old = LOOP_A + "|" + BASS + "|" + RAP;
+    struct Row {
+        int id;
+        const char *blocked; /* a folder made in the way of this file */
+        std::string ejayDir, failed, lists;
+    } rows[] = {
+        {1, "pxdrave", folder, "1 | " + File("pxdrave"), "|<missing>|"},
+        {2, "pxdrave.tmp", folder, "1 | " + File("pxdrave"), "|" + BASS + "|"},
+        {3, "", gone, "3 | " + gone + sep + "pxddance | " + gone + sep + "pxdrave | " + gone + sep + "pxdhiphp", old},
+        {4, "", longFolder, "3 | " + cut + " | " + cut + " | " + cut, old}, /* too long to form: not written */
+    };
+    for (const Row &row : rows) {
+        std::unique_ptr<AppState> state = LoadThree();
+        for (StyleDatabase &style : state->styles)
+            for (CategoryList &list : style.lists)
+                RemoveSample(&list, 0);
+        std::snprintf(state->settings.ejayDir, sizeof state->settings.ejayDir, "%s", row.ejayDir.c_str());
+        if (*row.blocked != '\0') {
+            fs::remove(File(row.blocked));
+            fs::create_directory(File(row.blocked));
+        }
+        ListSaveReport report;
+        EXPECT_EQ(SaveSampleLists(state.get(), &report), 0) << "row " << row.id;
+        EXPECT_EQ(Failed(report), row.failed) << "row " << row.id;
+        EXPECT_EQ(OnDisk(), row.lists) << "row " << row.id;
+        EXPECT_FALSE(Exists(gone) || Exists(File("pxddance.tmp"))) << "row " << row.id;
+        if (*row.blocked != '\0')
+            fs::remove_all(File(row.blocked));
+    }
+    EXPECT_EQ(SaveSampleLists(nullptr, nullptr), 0);
+}
+
+/* The copies are of the files as they are on disk, even when changed
+   since loading; a missing list keeps its previous backup; no copies
+   unless the option is exactly 1; a copy that fails is named. */
+TEST_F(ListFiles, BackupsAreExactCopiesOfTheOldFiles)
+{
+    const std::string oldDance = "old dance\r\n\x1a junk \r";
+    for (int backup : {0, 2, -1, 1}) {
+        std::unique_ptr<AppState> state = LoadThree();
+        WriteBytes(File("pxddance"), oldDance);
+        WriteBytes(File("pxdhiphp.bak"), "previous");
+        fs::remove(File("pxdhiphp"));
+        fs::remove_all(File("pxdrave.bak"));
+        fs::create_directory(File("pxdrave.bak")); /* a copy cannot go there */
+        state->settings.backup = backup;
+        ListSaveReport report;
+        EXPECT_EQ(BackupSampleLists(state.get(), &report), 1) << "backup=" << backup;
+        EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdhiphp.bak")),
+                  backup == 1 ? oldDance + "|previous" : "<missing>|previous")
+            << "backup=" << backup;
+        EXPECT_EQ(Failed(report), backup == 1 ? "1 | " + File("pxdrave.bak") : "0") << "backup=" << backup;
+        fs::remove(File("pxddance.bak"));
+    }
+    EXPECT_EQ(BackupSampleLists(nullptr), 0);
+}
+
+#ifdef _WIN32
+/* As a virus scanner or an indexer does: reading and deleting allowed,
+   nothing else. The held list and the held backup stay as they were. */
+TEST_F(ListFiles, FilesHeldOpenByAnotherProgramStayAsTheyWere)
+{
+    auto hold = [](const std::string &path) {
+        return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    std::unique_ptr<AppState> state = LoadThree();
+    WriteBytes(File("pxddance.bak"), "previous");
+    RemoveSample(&state->styles[1].lists[1], 0);
+    state->settings.backup = 1;
+    HANDLE heldBackup = hold(File("pxddance.bak"));
+    ASSERT_NE(heldBackup, INVALID_HANDLE_VALUE);
+    ListSaveReport report;
+    EXPECT_EQ(BackupSampleLists(state.get(), &report), 1);
+    CloseHandle(heldBackup);
+    EXPECT_EQ(Failed(report), "1 | " + File("pxddance.bak"));
+    EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdrave.bak")), "previous|" + BASS);
+
+    HANDLE heldList = hold(File("pxdrave"));
+    ASSERT_NE(heldList, INVALID_HANDLE_VALUE);
+    int result = SaveSampleLists(state.get(), &report);
+    CloseHandle(heldList);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Failed(report), "1 | " + File("pxdrave"));
+    EXPECT_EQ(OnDisk(), LOOP_A + "|" + BASS + "|" + RAP);
+}
+#endif
+
+#ifdef PELMORA_DEMO_DIR
+TEST_F(ListFiles, TheDemoListsLoadAndComeBackByteForByte)
+{
+    const char *names[] = {"pxddance", "pxdrave", "pxdhiphp"};
+    std::string original[3];
+    for (int index = 0; index < 3; ++index)
+        WriteBytes(File(names[index]), original[index] = ReadBytes(std::string(PELMORA_DEMO_DIR) + "/" + names[index]));
+    std::unique_ptr<AppState> state = Load();
+    EXPECT_TRUE(Reported().empty());
+    for (int index = 0; index < 3; ++index)
+        for (int category = 0; category < CATEGORY_COUNT; ++category)
+            EXPECT_GT(state->styles[index].lists[category].count, 2) << names[index] << " " << category + 1;
+    ASSERT_EQ(SaveSampleLists(state.get(), nullptr), 1);
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(ReadBytes(File(names[index])), original[index]) << names[index];
+}
+#endif
