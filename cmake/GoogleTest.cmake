@@ -32,15 +32,3 @@ function(pelmora_add_fuzzer name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   add_dependencies(fuzz_all ${name})
 endfunction()
-
-# pelmora_add_bench(<name> SOURCES ... LIBS ...): a benchmark program. It is
-# never a test: it prints its figures when run (scripts/bench.sh runs them all).
-function(pelmora_add_bench name)
-  if(NOT PELMORA_BENCH OR PELMORA_FUZZ)
-    return()
-  endif()
-  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${B_SOURCES})
-  target_link_libraries(${name} PRIVATE ${B_LIBS})
-  add_dependencies(bench_all ${name})
-endfunction()
