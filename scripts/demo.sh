@@ -9,11 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 ./scripts/setup.sh
-BUILD=${PELMORA_DEMO_BUILD:-build/windows}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build "$BUILD" --target Pelmora zef
-EXE=$ROOT/$BUILD/bin/Pelmora.exe
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Pelmora zef
+EXE=$ROOT/build/windows/bin/Pelmora.exe
 
 source scripts/wine-env.sh
 echo "Preparing the Wine prefix $WINEPREFIX ..."

@@ -5,17 +5,15 @@
 # and Modify forms, the delete question, a failed save) into
 # build/screenshots/ when PELMORA_E2E_SCREENSHOTS names that folder.
 #   ./scripts/screenshots.sh [gtest filter]     (default: the scenarios that take pictures)
-#   PELMORA_BUILD   the cross build tree to use (default build/windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
-BUILD=${PELMORA_BUILD:-build/windows}
+BUILD=build/windows
 FILTER=${1:-'FirstStart.Welcome*:MainWindow.*:SystemDialog.*:Closing.HeldList*:Editing.*'}
 source "$ROOT/scripts/wine-env.sh"
 
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build "$BUILD" --target e2e_tests -j 2 >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target e2e_tests >/dev/null
 pelmora_wine_prefix
 pelmora_xvfb
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds both trees and runs every test: the native tree with ASan and UBSan,
-# the fuzz targets for a bounded time, then the Windows tree under Wine
-# (unit tests, the differential tests and the end-to-end tests of the real
-# Pelmora.exe on a virtual X display).
+# Builds both trees and runs every test: the house format, the native tree
+# with ASan and UBSan, the fuzz targets for a bounded time, then the Windows
+# tree under Wine (unit tests, the differential tests and the end-to-end
+# tests of the real Pelmora.exe on a virtual X display). The trees are the
+# presets of CMakePresets.json.
 #   FUZZ_SECONDS   time per fuzz target (default 60)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,6 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 JOBS=$(nproc)
 mkdir -p build/logs
 passed=0; failed=0
-status=0
 
 count_ctest() {  # adds a ctest log's totals to passed/failed
   local line
@@ -27,19 +27,31 @@ count_ctest() {  # adds a ctest log's totals to passed/failed
 
 step() { echo; echo "=== $*"; }
 
+# configure_and_build <preset> <log name>
+configure_and_build() {
+  cmake --preset "$1" >build/logs/$2-configure.log 2>&1 \
+    && cmake --build --preset "$1" -j "$JOBS" >build/logs/$2-build.log 2>&1 \
+    || { tail -40 build/logs/$2-*.log; exit 1; }
+}
+
+step "House format (clang-format)"
+if git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror >build/logs/format.log 2>&1; then
+  echo "format: every source in the house format"; passed=$((passed + 1))
+else
+  echo "format: FAILED (run: git ls-files '*.cpp' '*.h' | xargs clang-format -i)"
+  grep -E '^[^ ].*: (error|warning)' build/logs/format.log | cut -d: -f1 | sort -u | head -20
+  failed=$((failed + 1))
+fi
+
 step "Native build (ASan, UBSan)"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON >build/logs/native-configure.log 2>&1 \
-  && cmake --build build/native -j "$JOBS" >build/logs/native-build.log 2>&1 \
-  || { tail -40 build/logs/native-*.log; exit 1; }
+configure_and_build native native
 step "Native tests"
 (cd build/native && ASAN_OPTIONS=detect_leaks=1 ctest -j "$JOBS" --output-on-failure) 2>&1 | tee build/logs/native-ctest.log
 count_ctest build/logs/native-ctest.log
 
 step "Fuzz targets (clang, libFuzzer, ${FUZZ_SECONDS}s each)"
-CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON >build/logs/fuzz-configure.log 2>&1 \
-  && cmake --build build/fuzz -j "$JOBS" --target fuzz_all >build/logs/fuzz-build.log 2>&1 \
-  || { tail -40 build/logs/fuzz-*.log; exit 1; }
-for fuzzer in $(find build/fuzz -maxdepth 4 -type f -name 'fuzz_*' -perm -u+x | sort); do
+configure_and_build fuzz fuzz
+for fuzzer in build/fuzz/bin/fuzz_*; do
   name=$(basename "$fuzzer")
   corpus=build/fuzz/corpus/$name; mkdir -p "$corpus"
   seeds=$ROOT/tests/fuzz-seeds/$name
@@ -53,16 +65,15 @@ for fuzzer in $(find build/fuzz -maxdepth 4 -type f -name 'fuzz_*' -perm -u+x | 
 done
 
 step "Windows build (mingw-w64)"
-cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >build/logs/windows-configure.log 2>&1 \
-  && cmake --build build/windows -j "$JOBS" >build/logs/windows-build.log 2>&1 \
-  || { tail -40 build/logs/windows-*.log; exit 1; }
+configure_and_build windows windows
 step "Windows tests under Wine"
 pelmora_wine_prefix
-pelmora_xvfb
-(cd build/windows && ctest -j 2 --output-on-failure --timeout 600) 2>&1 | tee build/logs/windows-ctest.log
+pelmora_xvfb || exit 1
+pelmora_wine_start
+(cd build/windows && ctest -j 2 --output-on-failure --timeout 600) >build/logs/windows-ctest.log 2>&1
+cat build/logs/windows-ctest.log
 count_ctest build/logs/windows-ctest.log
-wineserver -k >/dev/null 2>&1
+pelmora_wine_stop
 [ -n "${PELMORA_XVFB_PID:-}" ] && kill "$PELMORA_XVFB_PID" 2>/dev/null
 
 echo
