@@ -71,7 +71,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 /* The closing sequence: runs once per run, whichever of Quit, the close
    box, the window's destruction or the end of the Windows session comes
-   first; later calls do nothing. */
-void RunClosingSequence(HWND hwnd);
+   first; later calls do nothing. An open form is closed first. Ejay is
+   not started when Windows itself is ending. */
+enum ClosingCause { CLOSED_BY_USER, CLOSED_WITH_WINDOWS };
+void RunClosingSequence(HWND hwnd, ClosingCause cause = CLOSED_BY_USER);
 
 #endif

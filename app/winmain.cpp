@@ -101,15 +101,33 @@ void OpenFirstRunForm(const char *reason)
     OpenSystemDialog(g_hMainWnd);
 }
 
-void ClampSavedPosition(void)
+/* A saved position may stand on a screen no longer there (a second
+   monitor unplugged, a smaller resolution). */
+void PlaceSavedPositionOnScreen(void)
 {
-    SettingsRect *position = &g_appState.settings.position;
-    if (position->left < 0) {
-        position->left = 0;
-    }
-    if (position->top < 0) {
-        position->top = 0;
-    }
+    struct Screens {
+        SettingsRect areas[16];
+        int count;
+    } screens = {};
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM context) -> BOOL {
+            Screens *found = reinterpret_cast<Screens *>(context);
+            MONITORINFO info = {};
+            info.cbSize = sizeof info;
+            if (found->count < 16 && GetMonitorInfoA(monitor, &info)) {
+                const RECT &work = info.rcWork;
+                int slot = (info.dwFlags & MONITORINFOF_PRIMARY) && found->count > 0 ? 0 : found->count;
+                if (slot == 0 && found->count > 0)
+                    found->areas[found->count] = found->areas[0]; /* the main screen comes first */
+                found->areas[slot] = {work.left, work.top, work.right, work.bottom};
+                found->count++;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&screens));
+    PlaceOnScreen(&g_appState.settings.position, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, screens.areas,
+                  screens.count);
 }
 
 /* 1 when the program goes on to its message loop, 0 when it must end. */
@@ -124,7 +142,7 @@ int StartFromSettings(void)
         return 1;
     }
     settingsReady = 1;
-    ClampSavedPosition();
+    PlaceSavedPositionOnScreen();
     if (!LoadListsAtStart()) {
         return 0;
     }

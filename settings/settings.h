@@ -60,8 +60,22 @@ int UserSettingsFilePath(char *out, std::size_t capacity);
 /* The settings file to read into out: the user's copy when it exists, else
    the Windows directory's. 0 when neither exists (a first run). */
 int FindSettingsFile(const AppSettings &settings, char *out, std::size_t capacity);
-/* Deletes both copies, so that the next start is a first run. */
+/* Deletes both copies, so that the next start is a first run. A Windows
+   directory's copy that cannot be deleted (left by an installer or an
+   elevated run) is hidden instead by an empty user's copy, which
+   FindSettingsFile takes for no settings at all. */
 void ForgetSettingsFile(const AppSettings &settings);
+/* The user's copy's path into out, its folder made. 0 when there is no
+   user folder or it cannot be made. */
+int PrepareUserSettingsFile(char *out, std::size_t capacity);
+
+/* ---- Where the main window opens --------------------------------------- */
+
+/* Keeps the saved position of a window of that size when its caption can
+   be seen and grabbed on one of the screens (their usable areas, the first
+   the main one); else centres it on the first screen. Negative values
+   become 0 first, as they always have. */
+void PlaceOnScreen(SettingsRect *position, int width, int height, const SettingsRect *screens, int screenCount);
 
 /* ---- Reading and writing ---------------------------------------------- */
 
@@ -73,11 +87,13 @@ int LoadSettings(AppSettings *settings, const char *path);
    (when given) receives the file actually written. 0 when neither place
    could be written; every existing file is then left as it was. */
 int SaveSettings(const AppSettings &settings, char *savedPath, std::size_t capacity);
-/* 1 when text (at most 255 characters) reads back from the settings file
-   exactly as written; 0 otherwise or for a null text. The file's dialect
-   drops blanks at either end of a value, ends a value at a TAB, ";" or
-   "//", and a line at a line feed, so "C:\Music;Old\Ejay" would come back
-   as "C:\Music". */
-int SettingsTextCanBeKept(const char *text);
+/* The two texts the file keeps. */
+enum SettingsText { SETTING_EJAY_DIR, SETTING_PROG_EJAY };
+/* 1 when text reads back from the settings file exactly as written as that
+   member's value; 0 otherwise or for a null text. The file's dialect keeps
+   256 characters of a line, member name and "=" included, drops blanks at
+   either end of a value, ends a value at a TAB, ";" or "//", and a line at
+   a line feed: "C:\Music;Old\Ejay" would come back as "C:\Music". */
+int SettingsTextCanBeKept(SettingsText member, const char *text);
 
 #endif

@@ -20,6 +20,8 @@ ZEFINFO g_settingsDocument;
 
 const char *const CLASS_SYSTEM = "SYSTEM";
 const char *const CLASS_WINDOW = "WINDOW";
+/* The member of each SettingsText. */
+const char *const TEXT_MEMBERS[] = {"ejayDir", "progEjay"};
 
 /* ZEF's interface predates const; it never writes through these. */
 char *ZefText(const char *text)
@@ -94,10 +96,10 @@ int LoadSystemClass(AppSettings *settings)
     if (!ClassExists(CLASS_SYSTEM)) {
         return 0;
     }
-    if (!FetchMember("ejayDir", settings->ejayDir)) {
+    if (!FetchMember(TEXT_MEMBERS[SETTING_EJAY_DIR], settings->ejayDir)) {
         return 0;
     }
-    if (!FetchMember("progEjay", settings->progEjay)) {
+    if (!FetchMember(TEXT_MEMBERS[SETTING_PROG_EJAY], settings->progEjay)) {
         return 0;
     }
     if (!FetchMember("autosave", value)) {
@@ -139,9 +141,9 @@ void BuildSettingsDocument(const AppSettings &settings)
 {
     std::memset(&g_settingsDocument, 0, sizeof g_settingsDocument);
     ZEF_AddClass(ZefText(CLASS_SYSTEM), &g_settingsDocument);
-    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText("ejayDir"), ZefText(settings.ejayDir),
+    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText(TEXT_MEMBERS[SETTING_EJAY_DIR]), ZefText(settings.ejayDir),
                   &g_settingsDocument);
-    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText("progEjay"), ZefText(settings.progEjay),
+    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText(TEXT_MEMBERS[SETTING_PROG_EJAY]), ZefText(settings.progEjay),
                   &g_settingsDocument);
     AddNumberMember(CLASS_SYSTEM, "autosave", settings.autosave);
     AddNumberMember(CLASS_SYSTEM, "backup", settings.backup);
@@ -159,30 +161,9 @@ int WriteSettingsDocument(const char *path)
     return ZEF_WriteFile(ZefText(path), &g_settingsDocument) == ZEF_OK;
 }
 
-/* The user's folder is the user's copy's path without its file name; it is
-   created only when the copy is needed. */
-int MakeUserSettingsFolder(const char *userCopyPath)
-{
-    char folder[SETTINGS_PATH_SIZE];
-    std::size_t length = std::strlen(userCopyPath);
-    std::size_t nameLength = std::strlen(SETTINGS_FILE_NAME) + 1;
-    if (length <= nameLength || length - nameLength >= sizeof folder) {
-        return 0;
-    }
-    std::memcpy(folder, userCopyPath, length - nameLength);
-    folder[length - nameLength] = '\0';
-    return MakeFolder(folder);
-}
-
 int WriteUserCopy(char *written, std::size_t capacity)
 {
-    if (!UserSettingsFilePath(written, capacity)) {
-        return 0;
-    }
-    if (!MakeUserSettingsFolder(written)) {
-        return 0;
-    }
-    return WriteSettingsDocument(written);
+    return PrepareUserSettingsFile(written, capacity) && WriteSettingsDocument(written);
 }
 
 /* Reading prefers the user's copy; once the Windows directory could be
@@ -204,13 +185,13 @@ void ReportSavedPath(const char *path, char *savedPath, std::size_t capacity)
 
 } // namespace
 
-int SettingsTextCanBeKept(const char *text)
+int SettingsTextCanBeKept(SettingsText member, const char *text)
 {
     if (text == nullptr) {
         return 0;
     }
     std::size_t length = std::strlen(text);
-    if (length > ZEF_TEXT_MAX) {
+    if (std::strlen(TEXT_MEMBERS[member]) + 1 + length > ZEF_LINE_SIZE) {
         return 0;
     }
     if (length > 0 && (text[0] == ' ' || text[length - 1] == ' ')) {

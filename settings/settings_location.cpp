@@ -5,6 +5,7 @@
  */
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "files/files.h"
 #include "settings/settings.h"
@@ -13,7 +14,38 @@ namespace {
 
 char s_userSettingsFolder[SETTINGS_PATH_SIZE];
 
+/* Enough of the caption to see the window and drag it back. */
+const int CAPTION_GRIP_WIDTH = 100;
+const int CAPTION_GRIP_HEIGHT = 20;
+
+bool CaptionOn(const SettingsRect &position, int width, const SettingsRect &screen)
+{
+    int left = position.left > screen.left ? position.left : screen.left;
+    int right = position.left + width < screen.right ? position.left + width : screen.right;
+    return right - left >= CAPTION_GRIP_WIDTH && position.top >= screen.top &&
+           position.top + CAPTION_GRIP_HEIGHT <= screen.bottom;
+}
+
 } // namespace
+
+void PlaceOnScreen(SettingsRect *position, int width, int height, const SettingsRect *screens, int screenCount)
+{
+    if (position->left < 0)
+        position->left = 0;
+    if (position->top < 0)
+        position->top = 0;
+    for (int index = 0; index < screenCount; ++index) {
+        if (CaptionOn(*position, width, screens[index]))
+            return;
+    }
+    if (screenCount == 0)
+        return;
+    const SettingsRect &main = screens[0];
+    int left = main.left + (main.right - main.left - width) / 2;
+    int top = main.top + (main.bottom - main.top - height) / 2;
+    position->left = left > main.left ? left : main.left;
+    position->top = top > main.top ? top : main.top;
+}
 
 void SetUserSettingsFolder(const char *folder)
 {
@@ -49,8 +81,13 @@ int UserSettingsFilePath(char *out, std::size_t capacity)
 
 int FindSettingsFile(const AppSettings &settings, char *out, std::size_t capacity)
 {
-    if (UserSettingsFilePath(out, capacity) && FileCanBeRead(out))
-        return 1;
+    if (UserSettingsFilePath(out, capacity) && FileCanBeRead(out)) {
+        std::string bytes;
+        if (ReadWholeFile(out, &bytes) != FILE_READ || !bytes.empty())
+            return 1;
+        out[0] = '\0'; /* forgotten: see ForgetSettingsFile */
+        return 0;
+    }
     if (SettingsFilePath(settings, out, capacity) && FileCanBeRead(out))
         return 1;
     if (out != nullptr && capacity > 0)
@@ -60,9 +97,17 @@ int FindSettingsFile(const AppSettings &settings, char *out, std::size_t capacit
 
 void ForgetSettingsFile(const AppSettings &settings)
 {
-    char path[SETTINGS_PATH_SIZE + sizeof SETTINGS_FILE_NAME];
-    if (SettingsFilePath(settings, path, sizeof path))
-        DeleteFileIfPresent(path);
-    if (UserSettingsFilePath(path, sizeof path))
-        DeleteFileIfPresent(path);
+    char path[SETTINGS_PATH_SIZE];
+    int windowsCopyGone = !SettingsFilePath(settings, path, sizeof path) || DeleteFileIfPresent(path);
+    if (windowsCopyGone) {
+        if (UserSettingsFilePath(path, sizeof path))
+            DeleteFileIfPresent(path);
+    } else if (PrepareUserSettingsFile(path, sizeof path)) {
+        SaveFileAtomically(path, "", 0);
+    }
+}
+
+int PrepareUserSettingsFile(char *out, std::size_t capacity)
+{
+    return UserSettingsFilePath(out, capacity) && MakeFolder(s_userSettingsFolder);
 }

@@ -63,9 +63,9 @@ void OnInitDialog(HWND hDlg)
 }
 
 /* 1 when the settings file can keep path whole; else says so. */
-int CheckPathCanBeKept(HWND hDlg, const char *path)
+int CheckPathCanBeKept(HWND hDlg, SettingsText member, const char *path)
 {
-    if (SettingsTextCanBeKept(path)) {
+    if (SettingsTextCanBeKept(member, path)) {
         return 1;
     }
     char message[TEXT_BUFFER_SIZE + sizeof TEXT_NOT_KEPT_FORMAT];
@@ -88,7 +88,7 @@ void OnBrowse(HWND hDlg)
     chooser.lpstrDefExt = "exe";
     chooser.lpstrTitle = "Rechercher l'application...";
     chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&chooser) || !CheckPathCanBeKept(hDlg, g_textBuffer)) {
+    if (!GetOpenFileNameA(&chooser) || !CheckPathCanBeKept(hDlg, SETTING_PROG_EJAY, g_textBuffer)) {
         return;
     }
     AppSettings &settings = g_appState.settings;
@@ -126,19 +126,19 @@ int CheckSampleListsExist(HWND hDlg, const char *ejayDir)
 }
 
 /* Reads the Ejay directory typed in; 0 (and a message) when it is longer
-   than the settings can hold. */
-int ReadEjayDirectory(HWND hDlg, AppSettings *settings)
+   than the settings can hold or would not come back whole from them. */
+int ReadEjayDirectory(HWND hDlg, char (&ejayDir)[SETTINGS_PATH_SIZE])
 {
     char typed[4 * SETTINGS_PATH_SIZE];
     GetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, typed, sizeof typed);
-    if (std::strlen(typed) >= sizeof settings->ejayDir) {
+    if (std::strlen(typed) >= sizeof ejayDir) {
         ShowProgramMessage(TEXT_EJAY_DIR_TOO_LONG, MB_OK | MB_ICONINFORMATION, hDlg);
         return 0;
     }
-    if (!CheckPathCanBeKept(hDlg, typed)) {
+    if (!CheckPathCanBeKept(hDlg, SETTING_EJAY_DIR, typed)) {
         return 0;
     }
-    std::snprintf(settings->ejayDir, sizeof settings->ejayDir, "%s", typed);
+    std::snprintf(ejayDir, sizeof ejayDir, "%s", typed);
     return 1;
 }
 
@@ -152,18 +152,20 @@ void FinishFirstRun(void)
     ShowIntro();
 }
 
+/* Nothing is stored until every check passed: a folder that is refused,
+   or lacks a list, must not stay behind a later "Annuler", where every
+   save of the lists would then fail. */
 void OnValidate(HWND hDlg)
 {
+    char ejayDir[SETTINGS_PATH_SIZE];
+    if (!ReadEjayDirectory(hDlg, ejayDir) || !CheckSampleListsExist(hDlg, ejayDir)) {
+        return;
+    }
     AppSettings &settings = g_appState.settings;
+    std::memcpy(settings.ejayDir, ejayDir, sizeof ejayDir);
     settings.autosave = IsTicked(hDlg, IDC_SYSTEM_AUTOSAVE);
     settings.backup = IsTicked(hDlg, IDC_SYSTEM_BACKUP);
     settings.runEjay = IsTicked(hDlg, IDC_SYSTEM_RUNEJAY);
-    if (!ReadEjayDirectory(hDlg, &settings)) {
-        return;
-    }
-    if (!CheckSampleListsExist(hDlg, settings.ejayDir)) {
-        return;
-    }
     bool firstRun = IsFirstRun();
     DestroyWindow(hDlg);
     if (firstRun) {

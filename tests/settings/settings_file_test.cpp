@@ -165,31 +165,56 @@ TEST_F(SettingsFileTest, WrittenFileHoldsExactlyTwoClassesAndSixMembersAndLoadsB
     EXPECT_EQ(0, loaded.currentStyle); /* never kept */
 }
 
-/* Each text the check accepts must come back whole through the file; each
-   it refuses would not. */
+/* Each text the check accepts must come back whole through the file, as
+   the Ejay folder and as Ejay's program; each it refuses would not. A line
+   keeps 256 characters, the member's name and "=" among them. */
 TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
 {
     struct Row {
         int id;
-        const char *text;
-        int kept;
+        std::string text;
+        int keptAsFolder, keptAsProgram;
     } rows[] = {
-        {1, "", 1},           {2, "C:\\Program Files\\Ejay Spéciale\\", 1}, {3, "\\\\server\\share\\Ejay", 1},
-        {4, "C:/Ejay/dir", 1}, {5, "C:\\Music;Old\\Ejay", 0},                 {6, "C:\\Ejay\tTabs", 0},
-        {7, " C:\\Ejay", 0},    {8, "C:\\Ejay ", 0},                            {9, "file://C:/Ejay", 0},
-        {10, "C:\\Ejay\nsecond line", 0},
+        {1, "", 1, 1},           {2, "C:\\Program Files\\Ejay Spéciale\\", 1, 1}, {3, "\\\\server\\share\\Ejay", 1, 1},
+        {4, "C:/Ejay/dir", 1, 1}, {5, "C:\\Music;Old\\Ejay", 0, 0},                 {6, "C:\\Ejay\tTabs", 0, 0},
+        {7, " C:\\Ejay", 0, 0},    {8, "C:\\Ejay ", 0, 0},                            {9, "file://C:/Ejay", 0, 0},
+        {10, "C:\\Ejay\nsecond line", 0, 0}, {11, std::string(247, 'a'), 1, 1},  {12, std::string(248, 'a'), 1, 0},
+        {13, std::string(249, 'a'), 0, 0},
     };
     for (const Row &row : rows) {
-        EXPECT_EQ(row.kept, SettingsTextCanBeKept(row.text)) << "row " << row.id;
-        std::snprintf(settings.ejayDir, sizeof settings.ejayDir, "%s", row.text);
+        EXPECT_EQ(row.keptAsFolder, SettingsTextCanBeKept(SETTING_EJAY_DIR, row.text.c_str())) << "row " << row.id;
+        EXPECT_EQ(row.keptAsProgram, SettingsTextCanBeKept(SETTING_PROG_EJAY, row.text.c_str())) << "row " << row.id;
+        std::snprintf(settings.ejayDir, sizeof settings.ejayDir, "%s", row.text.c_str());
+        std::snprintf(settings.progEjay, sizeof settings.progEjay, "%s", row.text.c_str());
         ASSERT_EQ(1, SaveSettings(settings, nullptr, 0)) << "row " << row.id;
         AppSettings loaded = {};
         ASSERT_EQ(1, LoadSettings(&loaded, windowsCopy.string().c_str())) << "row " << row.id;
-        EXPECT_EQ(row.kept == 1, std::string(row.text) == loaded.ejayDir) << "row " << row.id;
+        EXPECT_EQ(row.keptAsFolder == 1, row.text == loaded.ejayDir) << "row " << row.id;
+        EXPECT_EQ(row.keptAsProgram == 1, row.text == loaded.progEjay) << "row " << row.id;
     }
-    EXPECT_EQ(0, SettingsTextCanBeKept(nullptr));
-    EXPECT_EQ(0, SettingsTextCanBeKept(std::string(256, 'a').c_str()));
-    EXPECT_EQ(1, SettingsTextCanBeKept(std::string(255, 'a').c_str()));
+    EXPECT_EQ(0, SettingsTextCanBeKept(SETTING_EJAY_DIR, nullptr));
+}
+
+/* A window that would open where nobody can see or reach it is centred on
+   the main screen; one whose caption shows anywhere stays. */
+TEST(WindowPlace, OnAScreenWhereItCanBeSeen)
+{
+    const SettingsRect screens[] = {{0, 0, 1024, 738}, {1024, -200, 2944, 880}};
+    struct Row {
+        int id, left, top, screenCount;
+        const char *placed;
+    } rows[] = {
+        {1, 100, 20, 2, "100,20"},   {2, -20, 15, 2, "0,15"},      /* negatives become 0 */
+        {3, 900, 700, 2, "900,700"}, {4, 3000, 3000, 2, "282,1"},  /* reaching below is kept; off every screen not */
+        {5, 2000, 500, 2, "2000,500"}, {6, 2000, 500, 1, "282,1"}, /* the second screen unplugged */
+        {7, 925, 10, 1, "282,1"},    {8, 924, 10, 1, "924,10"},    /* at least a grip of the caption */
+        {9, 100, 719, 1, "282,1"},   {10, 100, 718, 1, "100,718"}, {11, 0, 0, 0, "0,0"},
+    };
+    for (const Row &row : rows) {
+        SettingsRect position = {row.left, row.top, 0, 0};
+        PlaceOnScreen(&position, 460, 735, screens, row.screenCount);
+        EXPECT_EQ(std::to_string(position.left) + "," + std::to_string(position.top), row.placed) << "row " << row.id;
+    }
 }
 
 TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
@@ -221,6 +246,22 @@ TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
     EXPECT_EQ(windowsCopy.string(), Found());
     settings.windowsDir[0] = '\0';
     EXPECT_EQ("none:", Found());
+}
+
+/* A Windows directory's copy that cannot be deleted (here a folder of that
+   name) must not come back at every start: an empty user's copy hides it,
+   until the next save replaces or removes the user's copy. */
+TEST_F(SettingsFileTest, AForgottenFileStaysForgottenWhenItCannotBeDeleted)
+{
+    fs::create_directories(windowsCopy);
+    ForgetSettingsFile(settings);
+    EXPECT_EQ("", ReadText(userCopy));
+    EXPECT_EQ("none:", Found());
+    fs::remove(windowsCopy);
+    FillSample();
+    ASSERT_EQ(1, SaveSettings(settings, nullptr, 0));
+    EXPECT_EQ(windowsCopy.string(), Found());
+    EXPECT_FALSE(fs::exists(userCopy));
 }
 
 /* Settings fallback: when the Windows directory refuses the file, the
