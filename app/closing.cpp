@@ -41,15 +41,30 @@ void AppendText(char *message, std::size_t capacity, const char *text)
     }
 }
 
-void FormatListFailure(const ListSaveReport &report, char *message, std::size_t capacity)
+/* The files of a report, one a line, between a head and a tail. */
+void FormatFailedFiles(const ListSaveReport &report, const char *head, const char *tail, char *message,
+                       std::size_t capacity)
 {
     message[0] = '\0';
-    AppendText(message, capacity, TEXT_LISTS_NOT_SAVED_HEAD);
+    AppendText(message, capacity, head);
     for (int i = 0; i < report.failedCount && i < STYLE_COUNT; i++) {
         AppendText(message, capacity, report.failedPaths[i]);
         AppendText(message, capacity, "\n");
     }
-    AppendText(message, capacity, TEXT_LISTS_NOT_SAVED_TAIL);
+    AppendText(message, capacity, tail);
+}
+
+/* A backup that cannot be made is said once; the lists are written all
+   the same. */
+void BackupListsReporting(void)
+{
+    char message[STYLE_COUNT * LIST_LINE_CAPACITY + 512];
+    ListSaveReport report = {};
+    BackupSampleLists(&g_appState, &report);
+    if (report.failedCount > 0) {
+        FormatFailedFiles(report, TEXT_BACKUPS_NOT_MADE_HEAD, TEXT_BACKUPS_NOT_MADE_TAIL, message, sizeof message);
+        ShowProgramMessage(message, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 /* Every list is written again on a retry; the user may cancel. */
@@ -61,7 +76,7 @@ void SaveListsReporting(void)
         if (SaveSampleLists(&g_appState, &report)) {
             return;
         }
-        FormatListFailure(report, message, sizeof message);
+        FormatFailedFiles(report, TEXT_LISTS_NOT_SAVED_HEAD, TEXT_LISTS_NOT_SAVED_TAIL, message, sizeof message);
         if (ShowProgramMessage(message, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
             return;
         }
@@ -78,16 +93,21 @@ void StartEjayWhenAsked(HWND hwnd)
 
 } // namespace
 
-void RunClosingSequence(HWND hwnd)
+void RunClosingSequence(HWND hwnd, ClosingCause cause)
 {
     if (g_closingDone) {
         return;
     }
     g_closingDone = true;
+    /* An open form could still change a list behind the question about a
+       list that could not be written. */
+    CloseCurrentDialog();
     SaveSettingsReporting();
-    BackupSampleLists(&g_appState);
+    BackupListsReporting();
     SaveListsReporting();
-    StartEjayWhenAsked(hwnd);
+    if (cause == CLOSED_BY_USER) {
+        StartEjayWhenAsked(hwnd);
+    }
     KillTimer(hwnd, IDT_BUTTONSTATE);
     PostQuitMessage(0);
 }

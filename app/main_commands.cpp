@@ -117,7 +117,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         /* Windows is logging off: the process ends without WM_DESTROY,
            so the session's edits are saved now or never. */
         if (wParam) {
-            RunClosingSequence(hwnd);
+            RunClosingSequence(hwnd, CLOSED_WITH_WINDOWS);
         }
         return 0;
     case WM_DESTROY:

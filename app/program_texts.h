@@ -28,6 +28,10 @@
     "Le fichier \"Pelmora.ini\" n'a pas pu être enregistré, ni dans le "     \
     "répertoire de Windows ni dans le dossier de l'utilisateur : les réglages " \
     "de cette session sont perdus."
+#define TEXT_BACKUPS_NOT_MADE_HEAD "Ces copies de sauvegarde n'ont pas pu être faites :\n\n"
+#define TEXT_BACKUPS_NOT_MADE_TAIL                                             \
+    "\nLa copie précédente de chacune, s'il y en avait une, est restée telle " \
+    "quelle ; les listes vont être enregistrées."
 #define TEXT_LISTS_NOT_SAVED_HEAD "Ces listes de samples n'ont pas pu être écrites :\n\n"
 #define TEXT_LISTS_NOT_SAVED_TAIL                                              \
     "\nLes fichiers sur le disque sont restés tels quels. Fermez le programme " \
