@@ -9,6 +9,7 @@
 #define PELMORA_LIST_FILE_H
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -34,10 +35,8 @@ enum RecordLine {
 /* Length of a field's text, never beyond its width less the terminator. */
 inline std::size_t FieldLength(const char *field, std::size_t size)
 {
-    std::size_t length = 0;
-    while (length + 1 < size && field[length] != '\0')
-        length += 1;
-    return length;
+    const void *end = std::memchr(field, '\0', size - 1);
+    return end != nullptr ? static_cast<std::size_t>(static_cast<const char *>(end) - field) : size - 1;
 }
 
 /* The category (1..9) whose keyword equals text exactly, else 0. */

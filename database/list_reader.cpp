@@ -68,6 +68,16 @@ bool TakeLine(ListText *in, Line *line)
     return true;
 }
 
+/* No quote and no NUL byte in the text. */
+bool IsPlain(const char *text, std::size_t length)
+{
+    for (std::size_t i = 0; i < length; i++) {
+        if (text[i] == '"' || text[i] == '\0')
+            return false;
+    }
+    return true;
+}
+
 /* The line's value, every quote removed, into field (size bytes with the
    terminator). false when it cannot be held whole: the line is longer than
    the reader's buffer, holds a NUL byte, or its value is wider than the
@@ -76,6 +86,14 @@ bool CopyValue(const Line &line, char *field, std::size_t size)
 {
     if (line.length >= READER_LINE_CAPACITY)
         return false;
+    /* The usual line, as the writer puts it: one value between two quotes. */
+    std::size_t inner = line.length - 2;
+    if (line.length >= 2 && line.start[0] == '"' && line.start[line.length - 1] == '"' && inner < size &&
+        IsPlain(line.start + 1, inner)) {
+        std::memcpy(field, line.start + 1, inner);
+        field[inner] = '\0';
+        return true;
+    }
     const char *next = line.start;
     const char *end = line.start + line.length;
     std::size_t stored = 0;
@@ -92,14 +110,14 @@ bool CopyValue(const Line &line, char *field, std::size_t size)
     return true;
 }
 
-/* The seven values into a free (all zero) slot; false, with the slot zero
-   again, when one cannot be held whole. */
-bool StoreRecord(const Line lines[RECORD_LINE_COUNT], SampleRecord *slot, int category)
+/* The values into a free (all zero) slot, the keyword already read; false,
+   with the slot zero again, when one cannot be held whole. */
+bool StoreRecord(const Line lines[RECORD_LINE_COUNT], const char *keyword, SampleRecord *slot, int category)
 {
+    std::memcpy(slot->keyword, keyword, std::strlen(keyword) + 1);
     bool whole = CopyValue(lines[LINE_NUMBER], slot->number, sizeof slot->number) &&
                  CopyValue(lines[LINE_PATH], slot->path, sizeof slot->path) &&
                  CopyValue(lines[LINE_EXTRA_TEXT], slot->extraText, sizeof slot->extraText) &&
-                 CopyValue(lines[LINE_KEYWORD], slot->keyword, sizeof slot->keyword) &&
                  CopyValue(lines[LINE_DURATION], slot->duration, sizeof slot->duration) &&
                  CopyValue(lines[LINE_NAME_1], slot->nameLine1, sizeof slot->nameLine1) &&
                  CopyValue(lines[LINE_NAME_2], slot->nameLine2, sizeof slot->nameLine2);
@@ -221,7 +239,8 @@ int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int st
             keptEnd = recordStart;
             break;
         }
-        char keyword[READER_LINE_CAPACITY];
+        /* No keyword is wider than the field; a wider text is none of them. */
+        char keyword[sizeof(SampleRecord::keyword)];
         int category = CopyValue(lines[LINE_KEYWORD], keyword, sizeof keyword) ? CategoryOfKeyword(keyword) : 0;
         if (category == 0) {
             reading->notes.push_back({firstLine, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(lines[LINE_KEYWORD])});
@@ -232,7 +251,7 @@ int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int st
         CategoryList &list = db->lists[category - 1];
         RecordFate fate = RECORD_BEYOND_CAPACITY;
         if (list.count < MAX_SAMPLES_PER_CATEGORY) {
-            if (StoreRecord(lines, &list.slots[list.count], category)) {
+            if (StoreRecord(lines, keyword, &list.slots[list.count], category)) {
                 list.count += 1;
                 continue;
             }

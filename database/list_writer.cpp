@@ -18,23 +18,34 @@ const char BACKUP_SUFFIX[] = ".bak";
 /* A record as the writer puts it is about this long; enough room up front
    saves growing the buffer while a full list is formatted. */
 const std::size_t TYPICAL_RECORD_SIZE = 160;
+/* The longest record: seven quoted values at their widths, line ends. */
+const std::size_t RECORD_TEXT_CAPACITY = sizeof(SampleRecord) + 8 * RECORD_LINE_COUNT;
 
-template <std::size_t N>
-void AppendQuoted(std::string *text, const char (&field)[N])
+/* One quoted value and its line end at out; returns the end. */
+char *PutQuoted(char *out, const char *value, std::size_t length)
 {
-    text->push_back('"');
-    text->append(field, FieldLength(field, N));
-    text->append("\"\r\n", 3);
+    *out++ = '"';
+    std::memcpy(out, value, length);
+    out += length;
+    std::memcpy(out, "\"\r\n", 3);
+    return out + 3;
 }
 
-int SaveStyleList(const AppState &state, int index)
+template <std::size_t N>
+char *PutField(char *out, const char (&field)[N])
+{
+    return PutQuoted(out, field, FieldLength(field, N));
+}
+
+/* text: the buffer the list is formatted in, kept from list to list. */
+int SaveStyleList(const AppState &state, int index, std::string *text)
 {
     char path[LIST_LINE_CAPACITY];
     if (!JoinPath(path, sizeof path, state.settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]))
         return 0;
-    std::string text;
-    FormatStyleList(state.styles[index], STYLE_DANCE + index, &text);
-    return SaveFileAtomically(path, text.data(), text.size());
+    text->clear();
+    FormatStyleList(state.styles[index], STYLE_DANCE + index, text);
+    return SaveFileAtomically(path, text->data(), text->size());
 }
 
 /* Names the list for the user. When the path does not fit, the text is cut:
@@ -66,15 +77,16 @@ int BackupStyleList(const char *dir, int index, const char *backupName)
 
 void AppendListRecord(std::string *text, const SampleRecord &record, int category)
 {
-    AppendQuoted(text, record.number);
-    AppendQuoted(text, record.path);
-    AppendQuoted(text, record.extraText);
-    text->push_back('"');
-    text->append(CATEGORY_KEYWORDS[category - 1]);
-    text->append("\"\r\n", 3);
-    AppendQuoted(text, record.duration);
-    AppendQuoted(text, record.nameLine1);
-    AppendQuoted(text, record.nameLine2);
+    char line[RECORD_TEXT_CAPACITY];
+    const char *keyword = CATEGORY_KEYWORDS[category - 1];
+    char *end = PutField(line, record.number);
+    end = PutField(end, record.path);
+    end = PutField(end, record.extraText);
+    end = PutQuoted(end, keyword, std::strlen(keyword));
+    end = PutField(end, record.duration);
+    end = PutField(end, record.nameLine1);
+    end = PutField(end, record.nameLine2);
+    text->append(line, static_cast<std::size_t>(end - line));
 }
 
 void FormatStyleList(const StyleDatabase &db, int style, std::string *text)
@@ -101,8 +113,9 @@ int SaveSampleLists(const AppState *state, ListSaveReport *report)
     if (state == nullptr)
         return 0;
     int allSaved = 1;
+    std::string text;
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        if (!SaveStyleList(*state, index)) {
+        if (!SaveStyleList(*state, index, &text)) {
             NoteFailedFile(report, state->settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]);
             allSaved = 0;
         }
