@@ -19,9 +19,7 @@
 #define IDT_INTRO 412
 #define IDT_BUTTONSTATE 20
 
-/* The program's two window classes, registered at start-up. */
-#define MAIN_CLASS_NAME "PELMOC"
-#define INTRO_CLASS_NAME "PELMOINTROC"
+/* The main window class's brush (the class names are in resource.h). */
 #define MAIN_BACKGROUND_COLOUR 0xD7D7D7 /* light grey, red = green = blue = 215 */
 
 extern HINSTANCE g_hInstance;

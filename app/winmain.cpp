@@ -16,8 +16,6 @@
 #include "settings/system_dialog.h"
 #include "zef/zef.h"
 
-#define USER_SETTINGS_SUBFOLDER "Pelmora"
-
 namespace {
 
 void RegisterMainWindowClass(HINSTANCE instance)
@@ -79,20 +77,7 @@ void SetDefaultSettings(void)
     settings->position.left = (g_screenWidth - MAIN_WINDOW_WIDTH) / 2;
     settings->position.top = (g_screenHeight - MAIN_WINDOW_HEIGHT) / 2;
     settings->currentStyle = STYLE_DANCE;
-    WindowsFolder(settings->windowsDir, sizeof settings->windowsDir);
-}
-
-/* The Windows directory is not writable for ordinary programs on current
-   Windows; the settings then live in %APPDATA%\Pelmora. */
-void SetUserSettingsLocation(void)
-{
-    char appData[SETTINGS_PATH_SIZE];
-    char folder[SETTINGS_PATH_SIZE];
-    /* A folder too long to hold a settings path: no user's copy. */
-    if (ApplicationDataFolder(appData, sizeof appData) &&
-        JoinPath(folder, sizeof folder, appData, USER_SETTINGS_SUBFOLDER)) {
-        SetUserSettingsFolder(folder);
-    }
+    UseThePlatformsSettingsFolders(settings);
 }
 
 void OpenFirstRunForm(const char *reason)
@@ -178,7 +163,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     LoadIntroPicture(hInstance);
     CheckScreenSize();
     SetDefaultSettings();
-    SetUserSettingsLocation();
 
     if (!StartFromSettings()) {
         return 0;

@@ -5,6 +5,10 @@
 #ifndef PELMORA_RESOURCE_H
 #define PELMORA_RESOURCE_H
 
+/* The program's window classes: the lists tool looks for the main window. */
+#define MAIN_CLASS_NAME "PELMOC"
+#define INTRO_CLASS_NAME "PELMOINTROC"
+
 /* Icons, cursor, pictures, sound */
 #define IDI_PELMORA 500
 #define IDC_PELMORA 502

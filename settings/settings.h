@@ -50,6 +50,9 @@ extern int settingsReady;
 
 /* ---- Where the file is kept ------------------------------------------- */
 
+/* The Windows directory into settings->windowsDir and %APPDATA%\Pelmora as
+   the user's folder: where the program and its tools look for the file. */
+void UseThePlatformsSettingsFolders(AppSettings *settings);
 /* Folder for the user's copy of the settings file, e.g. %APPDATA%\Pelmora;
    an empty text means there is none (the default). */
 void SetUserSettingsFolder(const char *folder);

@@ -47,6 +47,18 @@ void PlaceOnScreen(SettingsRect *position, int width, int height, const Settings
     position->top = top > main.top ? top : main.top;
 }
 
+/* The Windows directory is not writable for ordinary programs on current
+   Windows; the settings then live in %APPDATA%\Pelmora. */
+void UseThePlatformsSettingsFolders(AppSettings *settings)
+{
+    char appData[SETTINGS_PATH_SIZE];
+    char folder[SETTINGS_PATH_SIZE];
+    WindowsFolder(settings->windowsDir, sizeof settings->windowsDir);
+    /* A folder too long to hold a settings path: no user's copy. */
+    bool found = ApplicationDataFolder(appData, sizeof appData) && JoinPath(folder, sizeof folder, appData, "Pelmora");
+    SetUserSettingsFolder(found ? folder : "");
+}
+
 void SetUserSettingsFolder(const char *folder)
 {
     s_userSettingsFolder[0] = '\0';
