@@ -16,6 +16,7 @@
 
 #include "database/database.h"
 #include "files/files.h"
+#include "lists/lists_tool.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -203,6 +204,14 @@ int main()
         for (int style = 0; style < STYLE_COUNT; ++style)
             WriteWholeCommitted(ListPath(folder.string(), style), lists[style]);
     });
+    /* The lists tool's looks at the same lists, whole commands. */
+    std::string out, err;
+    auto tool = [&](std::vector<std::string> arguments) {
+        return MedianMs([&] { out.clear(); err.clear(); },
+                        [&] { RunListsTool(arguments, &out, &err); });
+    };
+    double checkMs = tool({"--ejay", folder.string(), "check"});
+    double findMs = tool({"--ejay", folder.string(), "find", "lointaine 4"});
     if (failed) {
         std::fprintf(stderr, "loading or saving failed\n");
         return 1;
@@ -220,6 +229,8 @@ int main()
     std::printf("  save  %8.2f ms   plain write, committed %8.2f ms   ratio %5.2f\n", saveMs, committedMs,
                 saveMs / committedMs);
     std::printf("                   plain write, cached    %8.2f ms   ratio %5.2f\n", writeMs, saveMs / writeMs);
+    std::printf("  pelmora-lists check %8.2f ms, find %8.2f ms (whole commands, lists read each time)\n", checkMs,
+                findMs);
     std::printf("  sizeof(AppState) %zu bytes (%.1f MiB)\n", sizeof(AppState), sizeof(AppState) / 1048576.0);
     if (residentBefore >= 0 && residentAfter >= 0)
         std::printf("  resident memory after clearing AppState: +%ld KiB\n", residentAfter - residentBefore);
