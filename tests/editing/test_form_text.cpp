@@ -1,99 +1,86 @@
 // The rules the Add and Modify forms apply before anything reaches the
-// tables: no double quote is stored, and the delete question fits its
-// buffer or says it was cut. Rows without an entry are refused by the forms
-// (test_editing_forms.cpp); the forms themselves are checked end to end
-// (tests/e2e/e2e_editing.cpp).
+// tables: no double quote is stored, texts land in their own fields, only
+// a row with an entry may be edited, and the delete question fits its
+// buffer or says it was cut. The forms themselves are checked in-process
+// (test_editing_forms.cpp) and end to end.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "editing/form_text.h"
 
-namespace {
-
-/* The same text typed into the four fields. */
-FormTexts TypedEverywhere(const char *typed)
+TEST(FormText, QuotesGoAndEachTextLandsInItsField)
 {
-    FormTexts texts = {};
-    std::snprintf(texts.nameLine1, sizeof texts.nameLine1, "%s", typed);
-    std::snprintf(texts.nameLine2, sizeof texts.nameLine2, "%s", typed);
-    std::snprintf(texts.duration, sizeof texts.duration, "%s", typed);
-    std::snprintf(texts.path, sizeof texts.path, "%s", typed);
-    return texts;
-}
-
-SampleRecord Named(const std::string &name1, const std::string &name2)
-{
-    SampleRecord record = {};
-    std::snprintf(record.nameLine1, sizeof record.nameLine1, "%s", name1.c_str());
-    std::snprintf(record.nameLine2, sizeof record.nameLine2, "%s", name2.c_str());
-    return record;
-}
-
-}  // namespace
-
-TEST(FormText, DoubleQuotesAreRemovedFromEveryText)
-{
-    struct Row {
-        const char *typed;
-        const char *stored;
-    } rows[] = {
-        /* 1 */ {"Ki \"ck\"", "Ki ck"},  // each fits the duration (9)
-        /* 2 */ {"\"", ""},
-        /* 3 */ {"\"\"\"", ""},
-        /* 4 */ {"'no' q", "'no' q"},
-        /* 5 */ {"end\"", "end"},
-        /* 6 */ {"\"start", "start"},
-        /* 7 */ {"\xE9t\xE9 \"\xE0\"", "\xE9t\xE9 \xE0"},
-        /* 8 */ {"", ""},
-    };
-    int number = 0;
-    for (const Row &row : rows) {
-        ++number;
-        FormTexts texts = TypedEverywhere(row.typed);
+    const struct {
+        int id;
+        const char *typed, *stored;
+    } rows[] = {{1, "Ki \"ck\"", "Ki ck"}, {2, "\"\"\"", ""}, {3, "'no' q", "'no' q"}, {4, "\xE9t\xE9 \"\xE0\"", "\xE9t\xE9 \xE0"}};
+    for (const auto &row : rows) {
+        FormTexts texts = {};
+        std::snprintf(texts.nameLine1, sizeof texts.nameLine1, "1%s", row.typed);
+        std::snprintf(texts.nameLine2, sizeof texts.nameLine2, "2%s", row.typed);
+        std::snprintf(texts.duration, sizeof texts.duration, "3%s", row.typed);
+        std::snprintf(texts.path, sizeof texts.path, "4%s", row.typed);
         CleanFormTexts(&texts);
-        EXPECT_STREQ(texts.nameLine1, row.stored) << "row " << number;
-        EXPECT_STREQ(texts.nameLine2, row.stored) << "row " << number;
-        EXPECT_STREQ(texts.duration, row.stored) << "row " << number;
-        EXPECT_STREQ(texts.path, row.stored) << "row " << number;
+        SampleRecord added = {}, modified = {};
+        CategoryList list = {};
+        ASSERT_EQ(AppendSample(&list, AddedSampleFields(texts), 2), 1) << "row " << row.id;
+        std::snprintf(modified.number, sizeof modified.number, "n");
+        ASSERT_EQ(StoreFormTexts(&modified, texts), 1) << "row " << row.id;
+        added = list.slots[0];
+        const std::string s = row.stored;
+        for (const SampleRecord &r : {added, modified})
+            EXPECT_EQ(std::string(r.nameLine1) + "|" + r.nameLine2 + "|" + r.duration + "|" + r.path + "|" + r.extraText,
+                      "1" + s + "|2" + s + "|3" + s + "|4" + s + "|")
+                << "row " << row.id;
+        EXPECT_STREQ(added.number, "") << "row " << row.id;
+        EXPECT_STREQ(modified.number, "n") << "row " << row.id;
     }
     CleanFormTexts(nullptr);
+    EXPECT_EQ(StoreFormTexts(nullptr, FormTexts()), 0);
+}
+
+TEST(FormText, OnlyARowWithAnEntryIsEditable)
+{
+    std::unique_ptr<CategoryList> list(new CategoryList());
+    for (int n = 0; n < 3; n++)
+        AppendSample(list.get(), {"1", "p", "", "", "", "", ""}, 1);
+    list->slots[1].used = 2;
+    const struct {
+        int index, editable;
+    } rows[] = {{-1, 0}, {0, 1}, {1, 0}, {2, 1}, {3, 0}, {499, 0}, {500, 0}};
+    for (const auto &row : rows)
+        EXPECT_EQ(IsEditableSlot(list.get(), row.index), row.editable) << "index " << row.index;
+    EXPECT_EQ(IsEditableSlot(nullptr, 0), 0);
 }
 
 TEST(FormText, DeleteQuestionNamesTheSampleByItsTwoLines)
 {
     const std::string head = "Etes-vous s\xFBr de vouloir supprimer le sample \"";
     const std::string tail = "\" ?" + std::string(18, ' ');
-    const std::string x49(49, 'x'), y49(49, 'y');
-    struct Row {
+    const std::string x49(49, 'x'), y49(49, 'y'), whole = head + x49 + " " + y49 + tail;
+    const struct {
+        int id;
         std::string name1, name2, question;
+        std::size_t capacity;
+        int fitted;
     } rows[] = {
-        /* 1 */ {"Kick", "Hard", head + "Kick Hard" + tail},
-        /* 2 */ {"", "", head + " " + tail},
-        /* 3 */ {"Only", "", head + "Only " + tail},
-        /* 4 */ {x49, y49, head + x49 + " " + y49 + tail},  // fits the shared buffer
+        {1, "Kick", "Hard", head + "Kick Hard" + tail, 256, 1},
+        {2, "", "", head + " " + tail, 256, 1},
+        {3, x49, y49, whole, 256, 1}, /* the widest fits the shared buffer */
+        {4, x49, y49, whole, whole.size() + 1, 1},
+        {5, x49, y49, whole.substr(0, whole.size() - 1), whole.size(), 0}, /* cut, terminated, told */
     };
-    int number = 0;
-    for (const Row &row : rows) {
-        ++number;
-        const SampleRecord record = Named(row.name1, row.name2);
+    for (const auto &row : rows) {
+        SampleRecord record = {};
+        std::snprintf(record.nameLine1, sizeof record.nameLine1, "%s", row.name1.c_str());
+        std::snprintf(record.nameLine2, sizeof record.nameLine2, "%s", row.name2.c_str());
         char out[256];
-        EXPECT_EQ(FormatDeleteQuestion(record, out, sizeof out), 1) << "row " << number;
-        EXPECT_EQ(out, row.question) << "row " << number;
+        EXPECT_EQ(FormatDeleteQuestion(record, out, row.capacity), row.fitted) << "row " << row.id;
+        EXPECT_EQ(std::string(out), row.question) << "row " << row.id;
     }
-}
-
-TEST(FormText, DeleteQuestionTooLongForItsBufferIsCutAndReported)
-{
-    const SampleRecord record = Named("Old", "Name");
-    char small[20];
-    std::memset(small, '#', sizeof small);
-    EXPECT_EQ(FormatDeleteQuestion(record, small, sizeof small), 0);
-    EXPECT_STREQ(small, "Etes-vous s\xFBr de vo");
-    EXPECT_EQ(FormatDeleteQuestion(record, nullptr, 10), 0);
-    char none[1] = {'#'};
-    EXPECT_EQ(FormatDeleteQuestion(record, none, 0), 0);
-    EXPECT_EQ(none[0], '#');
+    EXPECT_EQ(FormatDeleteQuestion(SampleRecord(), nullptr, 10), 0);
 }

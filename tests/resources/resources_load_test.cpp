@@ -1,14 +1,11 @@
 // The resources linked into the program, loaded as the program loads them:
-// every one by its name or number, the menu texts (only readable in-process,
-// so no end-to-end test sees them), and the three forms created as ownerless
-// dialogs with every control's identifier and text where the code expects.
+// every one by its name or number, and the menu texts (only readable
+// in-process, so no end-to-end test sees them).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "resource.h"
 
@@ -63,65 +60,6 @@ TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes) {
         }
     }
     DestroyMenu(menu);
-}
-
-struct Form {
-    WORD id;
-    const char *caption;
-    std::vector<std::pair<int, const char *>> controls;  // identifier and text, in tab order
-};
-
-const Form kForms[] = {
-    {IDD_ADDSAMPLE, "Ajouter un Sample Ejay",
-     {{IDC_ADD_GROUP, "Paramètres:"}, {IDC_ADD_LABEL, "Nom du Sample (Ligne 1):"},
-      {IDC_ADD_LABEL, "Nom du Sample (Ligne 2):"}, {IDC_ADD_LABEL, "Durée du Sample (Sec):"},
-      {IDC_ADD_OK, "Ajouter"}, {IDC_ADD_CANCEL, "Annuler"}, {IDC_ADD_NAME1, ""}, {IDC_ADD_NAME2, ""},
-      {IDC_ADD_DURATION, ""}}},
-    {IDD_MODIFYSAMPLE, "Modifier un Sample Ejay",
-     {{IDC_MODIFY_GROUP, "Paramètres:"}, {IDC_MODIFY_LABEL, "Nom du Sample (Ligne 1):"},
-      {IDC_MODIFY_LABEL, "Nom du Sample (Ligne 2):"}, {IDC_MODIFY_LABEL, "Durée du Sample (Sec):"},
-      {IDC_MODIFY_LABEL, "Adresse du Sample:"}, {IDC_MODIFY_OK, "Modifier"}, {IDC_MODIFY_CANCEL, "Annuler"},
-      {IDC_MODIFY_NAME1, ""}, {IDC_MODIFY_NAME2, ""}, {IDC_MODIFY_DURATION, ""}, {IDC_MODIFY_PATH, ""}}},
-    {IDD_SYSTEM, "Pelmora Version 2.20",
-     {{IDC_SYSTEM_STATIC, "Informations: "}, {IDC_SYSTEM_STATIC, "Système:"},
-      {IDC_SYSTEM_STATIC, "Répertoire Ejay:"}, {IDC_SYSTEM_WINDOWSDIR, ""}, {IDC_SYSTEM_EJAYDIR, ""},
-      {IDC_SYSTEM_BROWSE, "..."}, {IDC_SYSTEM_STATIC, "Options: "},
-      {IDC_SYSTEM_AUTOSAVE, "Sauvegarde automatique"}, {IDC_SYSTEM_BACKUP, "Faire des backups"},
-      {IDC_SYSTEM_RUNEJAY, "Lancer Ejay après fermeture"}, {IDC_SYSTEM_VALIDATE, "&Valider"},
-      {IDC_SYSTEM_CANCEL, "&Annuler"}}},
-};
-
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
-
-std::wstring Text(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-// At first run the System dialog has no owner: it must still be a centred,
-// top-level window.
-TEST(LinkedResources, FormsCreateWithEveryControlWithoutOwner) {
-    for (const Form &form : kForms) {
-        HWND dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(form.id), nullptr, PlainDialogProc, 0);
-        ASSERT_NE(nullptr, dialog) << "dialog " << form.id;
-        EXPECT_EQ(Wide(form.caption), Text(dialog)) << "dialog " << form.id;
-        EXPECT_TRUE(IsWindowVisible(dialog)) << "dialog " << form.id;
-        EXPECT_EQ(dialog, GetAncestor(dialog, GA_ROOT)) << "dialog " << form.id << ": not top-level";
-        HWND control = GetWindow(dialog, GW_CHILD);
-        for (size_t i = 0; i < form.controls.size(); ++i, control = GetWindow(control, GW_HWNDNEXT)) {
-            ASSERT_NE(nullptr, control) << "dialog " << form.id << " control " << i + 1;
-            EXPECT_EQ(form.controls[i].first, GetDlgCtrlID(control)) << "dialog " << form.id << " control " << i + 1;
-            EXPECT_EQ(Wide(form.controls[i].second), Text(control)) << "dialog " << form.id << " control " << i + 1;
-        }
-        EXPECT_EQ(nullptr, control) << "dialog " << form.id << ": more controls than expected";
-        RECT window = {}, work = {};
-        GetWindowRect(dialog, &window);
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        EXPECT_LE(std::abs((window.left + window.right) - (work.left + work.right)), 4) << "dialog " << form.id;
-        EXPECT_LE(std::abs((window.top + window.bottom) - (work.top + work.bottom)), 4) << "dialog " << form.id;
-        DestroyWindow(dialog);
-    }
 }
 
 }  // namespace
