@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 ./scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Pelmora zef
+cmake --build --preset windows --target Pelmora zef pelmora_lists
 EXE=$ROOT/build/windows/bin/Pelmora.exe
 
 source scripts/wine-env.sh
@@ -23,7 +23,7 @@ EJAY_DIR=$C_DRIVE/Ejay
 # program opens straight on them (a first start would ask for the folder).
 rm -rf "$EJAY_DIR"
 mkdir -p "$EJAY_DIR"
-cp demo/pxddance demo/pxdrave demo/pxdhiphp "$EJAY_DIR/"
+cp -r demo/. "$EJAY_DIR/"
 printf '[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=\r\nautosave=1\r\nbackup=1\r\nrunEjay=0\r\n\r\n[WINDOW]\r\nposition=282,16\r\n\r\n' \
   >"$C_DRIVE/windows/Pelmora.ini"
 # A user's copy left by an earlier run would be read first.
@@ -34,6 +34,10 @@ report() {
   echo "Lists written back by Pelmora: $EJAY_DIR/{pxddance,pxdrave,pxdhiphp}"
   echo "Their copies from before the run: $EJAY_DIR/*.bak"
   echo "Settings: $C_DRIVE/windows/Pelmora.ini"
+  echo
+  echo "The lists tool on them (wine build/windows/bin/pelmora-lists.exe check):"
+  wine "$ROOT/build/windows/bin/pelmora-lists.exe" check >build/demo-lists.log 2>&1 || true
+  cat build/demo-lists.log
 }
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
@@ -53,39 +57,38 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The colour of one screen pixel, as ImageMagick names it.
-pixel() { import -silent -window root -crop "1x1+$1+$2" +repage txt:- 2>/dev/null | tail -1 | awk '{print $3}'; }
 shot() { import -silent -window root "$SHOTS/$1.png"; echo "  $SHOTS/$1.png"; }
-# Waits (up to $3 tenths of a second) until the pixel at ($1,$2) changes from $4.
-wait_change() {
-  local i
-  for ((i = 0; i < $3; i++)); do
-    [ "$(pixel "$1" "$2")" != "$4" ] && return 0
+# Under the Wine desktop each window of the program is an X window with its
+# caption. Waits (up to 30 s) for one of that caption and size (360x113 for
+# the intro; "not 460x735" for any but the main window), then lets it draw.
+wait_window() {
+  local id size
+  for _ in $(seq 300); do
+    for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+      size=$(xwininfo -id "$id" 2>/dev/null | sed -nE 's/.*-geometry ([0-9]+x[0-9]+).*/\1/p')
+      if [ "$size" = "$2" ] || { [ "${2#not }" != "$2" ] && [ -n "$size" ] && [ "$size" != "${2#not }" ]; }; then
+        sleep 1
+        return 0
+      fi
+    done
     sleep 0.1
   done
+  echo "No window \"$1\" of size $2 came." >&2
   return 1
 }
 key() { xdotool key --clearmodifiers "$1"; sleep 1.5; }
+CAPTION="Pelmora Version 2.20"
 
 echo "No display: running under Xvfb on $DISPLAY, screenshots:"
 wine "$EXE" >build/demo-wine.log 2>&1 &
 WINE_PID=$!
-# The Wine desktop comes first (its corner leaves black), then the intro in
-# the middle of the screen, then the main window at (282,16).
-blank=$(pixel 5 5)
-wait_change 5 5 300 "$blank" || { echo "The Wine desktop did not appear."; exit 1; }
-sleep 0.3
-desktop=$(pixel 512 384)
-wait_change 512 384 300 "$desktop" || { echo "The intro did not appear."; exit 1; }
-sleep 0.5
-shot intro
-wait_change 300 20 100 "$desktop" || { echo "The main window did not appear."; exit 1; }
-sleep 1.5
-shot main-dance
+wait_window "$CAPTION" 360x113 && shot intro
+wait_window "$CAPTION" 460x735 && shot main-dance
 key ctrl+r && shot main-rave
 key ctrl+h && shot main-hiphop
 key ctrl+d
-key ctrl+s && shot system-dialog
+xdotool key --clearmodifiers ctrl+s
+wait_window "$CAPTION" "not 460x735" && shot system-dialog
 xdotool key --clearmodifiers ctrl+q
 for _ in $(seq 100); do kill -0 "$WINE_PID" 2>/dev/null || break; sleep 0.1; done
 wait "$WINE_PID" && echo "Pelmora ended with exit code 0."
