@@ -79,7 +79,9 @@
 #define TOOL_WOULD_ADD "ajouterait : %s, %s, rang %d : %s\n"
 #define TOOL_ALREADY_LISTED "déjà dans %s : %s\n"
 #define TOOL_UNFIT_NAME "pas ajouté, nom impossible dans une liste (trop long, guillemet ou saut de ligne) : %s\n"
-#define TOOL_IMPORT_SUMMARY "%d fichier(s) ajouté(s) à %s, %s ; %d déjà listé(s) ; %d refusé(s).\n"
+#define TOOL_IMPORT_SUMMARY "%d fichier(s) %s à %s, %s ; %d déjà listé(s) ; %d refusé(s).\n"
+#define TOOL_ADDED_COUNT "ajouté(s)"
+#define TOOL_WOULD_ADD_COUNT "à ajouter"
 #define TOOL_NO_ROOM "%d fichier(s) n'ont pas trouvé de place : la catégorie compte 500 entrées.\n"
 #define TOOL_DRY_RUN "Essai : rien n'a été écrit.\n"
 

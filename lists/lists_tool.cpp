@@ -490,7 +490,8 @@ int Import(const Options &options, const AppSettings &settings, Console &console
                            list->count, file.path.c_str());
         }
     }
-    told += Format(TOOL_IMPORT_SUMMARY, added, STYLE_NAMES[index], options.category.c_str(), already, refused);
+    told += Format(TOOL_IMPORT_SUMMARY, added, options.dryRun ? TOOL_WOULD_ADD_COUNT : TOOL_ADDED_COUNT,
+                   STYLE_NAMES[index], options.category.c_str(), already, refused);
     if (noRoom > 0)
         told += Format(TOOL_NO_ROOM, noRoom);
     if (options.dryRun)

@@ -145,17 +145,17 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
     const std::string rave = Record({"9", "C:\\r.pxd", "", "rap", "1", "r", ""});
     WriteLists(basses, rave);
     const std::string before = Lists();
-    const std::string told = "2 fichier(s) ajouté(s) à Dance, bass ; 1 déjà listé(s) ; 0 refusé(s).\n3 fichier(s) "
-                             "n'ont pas trouvé de place : la catégorie compte 500 entrées.\n";
+    const std::string told = " à Dance, bass ; 1 déjà listé(s) ; 0 refusé(s).\n3 fichier(s) n'ont pas trouvé de "
+                             "place : la catégorie compte 500 entrées.\n";
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass", "--dry-run"}), TOOL_FOUND);
     EXPECT_EQ(Lists(), before);
     EXPECT_EQ(out, "ajouterait : Dance, bass, rang 499 : " + inFolder("a.pxd") + "\najouterait : Dance, bass, rang 500 : " +
-                       inFolder("b.pxd") + "\ndéjà dans Dance : " + inFolder("c.pxd") + "\n" + told +
+                       inFolder("b.pxd") + "\ndéjà dans Dance : " + inFolder("c.pxd") + "\n2 fichier(s) à ajouter" + told +
                        "Essai : rien n'a été écrit.\n");
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass"}), TOOL_FOUND);
-    EXPECT_EQ(out.substr(out.find("\n2 fichier")), "\n" + told);
+    EXPECT_EQ(out.substr(out.find("\n2 fichier")), "\n2 fichier(s) ajouté(s)" + told);
     EXPECT_EQ(ReadBytes(File("pxddance")), basses + Record({"", inFolder("a.pxd"), "", "bass", "", "a", ""}) +
                                                Record({"", inFolder("b.pxd"), "", "bass", "", "b", ""}));
     EXPECT_EQ(ReadBytes(File("pxdrave")), rave);
