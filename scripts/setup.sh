@@ -4,7 +4,7 @@
 set -euo pipefail
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libinih-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb x11-utils xdotool
-  imagemagick zip python3 clang-format)
+  imagemagick zip nsis python3 clang-format)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,8 +2,8 @@
 # Builds both trees and runs every test: the house format, the native tree
 # with ASan and UBSan, the fuzz targets for a bounded time, then the Windows
 # tree under Wine (unit tests, the differential tests and the end-to-end
-# tests of the real Pelmora.exe on a virtual X display). The trees are the
-# presets of CMakePresets.json.
+# tests of the real Pelmora.exe on a virtual X display) and the installer's
+# install and uninstall. The trees are the presets of CMakePresets.json.
 #   FUZZ_SECONDS   time per fuzz target (default 60)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -73,6 +73,9 @@ pelmora_wine_start
 (cd build/windows && ctest -j 2 --output-on-failure --timeout 600) >build/logs/windows-ctest.log 2>&1
 cat build/logs/windows-ctest.log
 count_ctest build/logs/windows-ctest.log
+step "Installer under Wine"
+if tests/installer/installer_test.sh >build/logs/installer.log 2>&1; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+cat build/logs/installer.log
 pelmora_wine_stop
 [ -n "${PELMORA_XVFB_PID:-}" ] && kill "$PELMORA_XVFB_PID" 2>/dev/null
 
