@@ -7,10 +7,7 @@
 
 #include <cstdio>
 
-#include "app/app.h"
-
-/* The only global the list filling reads. */
-HWND g_hCategoryList[CATEGORY_COUNT];
+#include "database/category_display.h"
 
 namespace {
 
@@ -49,7 +46,7 @@ HWND CreateBenchWindow(HINSTANCE instance)
     RegisterClassExA(&windowClass);
     HWND window = CreateWindowExA(0, "PELMOBENCH", "bench_style_switch",
                                   WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
-                                  MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, NULL, NULL, instance, NULL);
+                                  460, 735, nullptr, nullptr, instance, nullptr);
     for (int k = 0; k < CATEGORY_COUNT; k++) {
         g_hCategoryList[k] = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                                              WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, LIST_Y[k],
