@@ -119,6 +119,10 @@ enum ListLoadResult {
    cannot hold is kept aside for the next save and told once. */
 ListLoadResult LoadSampleLists(AppState *state);
 
+/* The message telling that the list file at path is not there, into out
+   (cut to capacity, always terminated). */
+void FormatListMissingMessage(const char *path, char *out, std::size_t capacity);
+
 /* How many records the last load kept aside for a style (an end of file
    after a Ctrl-Z or an unfinished record counts as one). */
 int CarriedRecordCount(int style);

@@ -208,6 +208,11 @@ void SetDatabaseReporter(DatabaseReporter reporter)
     s_reporter = reporter;
 }
 
+void FormatListMissingMessage(const char *path, char *out, std::size_t capacity)
+{
+    std::snprintf(out, capacity, TEXT_LIST_MISSING, path);
+}
+
 int RemoveChar(char c, char *text)
 {
     if (text == nullptr)

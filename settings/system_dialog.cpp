@@ -12,7 +12,6 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "database/database_texts.h"
 #include "files/files.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
@@ -102,8 +101,8 @@ void OnBrowse(HWND hDlg)
 
 void ShowMissingList(HWND hDlg, const char *path)
 {
-    char message[TEXT_BUFFER_SIZE + sizeof TEXT_LIST_MISSING];
-    std::snprintf(message, sizeof message, TEXT_LIST_MISSING, path);
+    char message[2 * TEXT_BUFFER_SIZE];
+    FormatListMissingMessage(path, message, sizeof message);
     ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION, hDlg);
 }
 
