@@ -11,8 +11,8 @@
 
 #include "database/category_display.h"
 #include "database/database.h"
+#include "resources/resource.h"
 
-#define PROGRAM_CAPTION "Pelmora Version 2.20"
 #define TEXT_BUFFER_SIZE 256
 #define MAIN_WINDOW_WIDTH 460
 #define MAIN_WINDOW_HEIGHT 735

@@ -5,6 +5,15 @@
 #ifndef PELMORA_RESOURCE_H
 #define PELMORA_RESOURCE_H
 
+/* The caption of every window and message box of the program. */
+#define PROGRAM_CAPTION "Pelmora Version 2.20"
+
+/* Texts the Add and Modify forms share. */
+#define TEXT_FORM_GROUP "Paramètres:"
+#define TEXT_FORM_NAME_LINE_1 "Nom du Sample (Ligne 1):"
+#define TEXT_FORM_NAME_LINE_2 "Nom du Sample (Ligne 2):"
+#define TEXT_FORM_DURATION "Durée du Sample (Sec):"
+
 /* The program's window classes: the lists tool looks for the main window. */
 #define MAIN_CLASS_NAME "PELMOC"
 #define INTRO_CLASS_NAME "PELMOINTROC"
