@@ -2,10 +2,6 @@
    back whole or not at all, and the backups. */
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "database_test_support.h"
 #include "files/files.h"
 
@@ -203,52 +199,3 @@ TEST_F(ListFiles, BackupsAreExactCopiesOfTheOldFiles)
     }
     EXPECT_EQ(BackupSampleLists(nullptr), 0);
 }
-
-#ifdef _WIN32
-/* As a virus scanner or an indexer does: reading and deleting allowed,
-   nothing else. The held list and the held backup stay as they were. */
-TEST_F(ListFiles, FilesHeldOpenByAnotherProgramStayAsTheyWere)
-{
-    auto hold = [](const std::string &path) {
-        return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    };
-    std::unique_ptr<AppState> state = LoadThree();
-    WriteBytes(File("pxddance.bak"), "previous");
-    RemoveSample(&state->styles[1].lists[1], 0);
-    state->settings.backup = 1;
-    HANDLE heldBackup = hold(File("pxddance.bak"));
-    ASSERT_NE(heldBackup, INVALID_HANDLE_VALUE);
-    ListSaveReport report;
-    EXPECT_EQ(BackupSampleLists(state.get(), &report), 1);
-    CloseHandle(heldBackup);
-    EXPECT_EQ(Failed(report), "1 | " + File("pxddance.bak"));
-    EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdrave.bak")), "previous|" + BASS);
-
-    HANDLE heldList = hold(File("pxdrave"));
-    ASSERT_NE(heldList, INVALID_HANDLE_VALUE);
-    int result = SaveSampleLists(state.get(), &report);
-    CloseHandle(heldList);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(Failed(report), "1 | " + File("pxdrave"));
-    EXPECT_EQ(OnDisk(), LOOP_A + "|" + BASS + "|" + RAP);
-}
-#endif
-
-#ifdef PELMORA_DEMO_DIR
-TEST_F(ListFiles, TheDemoListsLoadAndComeBackByteForByte)
-{
-    const char *names[] = {"pxddance", "pxdrave", "pxdhiphp"};
-    std::string original[3];
-    for (int index = 0; index < 3; ++index)
-        WriteBytes(File(names[index]), original[index] = ReadBytes(std::string(PELMORA_DEMO_DIR) + "/" + names[index]));
-    std::unique_ptr<AppState> state = Load();
-    EXPECT_TRUE(Reported().empty());
-    for (int index = 0; index < 3; ++index)
-        for (int category = 0; category < CATEGORY_COUNT; ++category)
-            EXPECT_GT(state->styles[index].lists[category].count, 2) << names[index] << " " << category + 1;
-    ASSERT_EQ(SaveSampleLists(state.get(), nullptr), 1);
-    for (int index = 0; index < 3; ++index)
-        EXPECT_EQ(ReadBytes(File(names[index])), original[index]) << names[index];
-}
-#endif

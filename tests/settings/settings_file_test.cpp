@@ -9,10 +9,6 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "settings/settings.h"
 #include "tests/support/test_files.h"
 
@@ -290,26 +286,5 @@ TEST_F(SettingsFileTest, UnwritableWindowsDirectoryFallsBackToTheUserCopy)
     EXPECT_STREQ("", saved);
 }
 
-#ifdef _WIN32
-/* As a scanner or another program does: the file is open with read and
-   delete sharing only, so it cannot be written. It stays as it was and
-   the settings go to the user's copy, which the next start reads. */
-TEST_F(SettingsFileTest, WindowsCopyHeldOpenFallsBackAndIsLeftIntact)
-{
-    WriteText(windowsCopy, CANONICAL);
-    HANDLE held = CreateFileA(windowsCopy.string().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, NULL,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    FillSample();
-    char saved[512] = "";
-    int result = SaveSettings(settings, saved, sizeof saved);
-    CloseHandle(held);
-    ASSERT_EQ(1, result);
-    EXPECT_EQ(userCopy.string(), saved);
-    EXPECT_EQ(CANONICAL, ReadText(windowsCopy));
-    EXPECT_EQ(WRITTEN_SAMPLE, ReadText(userCopy));
-    EXPECT_EQ(userCopy.string(), Found());
-}
-#endif
 
 } // namespace
