@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# Takes the screenshots of Pelmora under Wine that the README shows: the
-# end-to-end scenarios save a PNG of the screen at their telling moments
-# (intro, main window of each style, System dialog, file chooser, the Add
-# and Modify forms, the delete question, a failed save) into
+# Takes the editing screenshots of Pelmora under Wine that the README shows:
+# the end-to-end editing journey saves a PNG of the screen at its telling
+# moments (the Add and Modify forms, the delete question) into
 # build/screenshots/ when PELMORA_E2E_SCREENSHOTS names that folder.
-#   ./scripts/screenshots.sh [gtest filter]     (default: the scenarios that take pictures)
+#   ./scripts/screenshots.sh [gtest filter]     (default: the journey that takes pictures)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 BUILD=build/windows
-FILTER=${1:-'FirstStart.Welcome*:MainWindow.*:SystemDialog.*:Closing.HeldList*:Editing.*'}
+FILTER=${1:-'Editing.*'}
 source "$ROOT/scripts/wine-env.sh"
 
 cmake --preset windows >/dev/null

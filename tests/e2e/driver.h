@@ -1,190 +1,264 @@
 /*
- * Drives the real Pelmora.exe from a separate process, as a user would:
+ * Drives a real Windows program from a separate process, as a user would:
  * starts it, finds its windows, reads what they show, presses buttons,
- * types keys, answers message boxes and the file chooser, and looks at the
- * files it leaves on disk.
+ * types keys, and answers its message boxes and file choosers.
  *
- * What Wine allows across processes decides the shape of this library:
- * texts are read in their W forms and converted to code page 1252 (the A
- * forms come back mangled), buttons are pressed with a posted BM_CLICK (a
- * sent one would block while the button's modal box is up), keys go through
- * SetForegroundWindow + SendInput, and menus cannot be read at all, so menu
- * commands are posted as WM_COMMAND. Every wait polls quickly and gives up
- * after a generous timeout, so a slow machine costs time, never a verdict.
+ * What Wine allows across processes decides the shape of it: texts are
+ * read in their W forms and converted to code page 1252 (the A forms come
+ * back mangled), buttons are pressed with a posted BM_CLICK (a sent one
+ * would block while the button's modal box is up), keys go through
+ * SetForegroundWindow + SendInput, and menus cannot be read, so menu
+ * commands are posted. Every wait polls and gives up after a generous
+ * timeout: a slow machine costs time, never a verdict.
  *
  * All texts here are CP1252 bytes, like the program's own.
  */
 #ifndef PELMORA_E2E_DRIVER_H
 #define PELMORA_E2E_DRIVER_H
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace e2e {
 
-/* ---- Waiting ------------------------------------------------------------ */
+constexpr int kTimeoutMs = 15000;
+/* The chooser's file name field (combo box cmb13) and the message box's
+   text (static 0xFFFF). */
+constexpr int kFileNameField = 0x47C, kMessageText = 0xFFFF;
 
-constexpr int kWindowTimeoutMs = 15000; /* windows appearing or going away */
-constexpr int kExitTimeoutMs = 15000;   /* the program ending after a close */
-
-/* Polls pred until it answers true or timeoutMs passed; true when it did. */
-bool WaitUntil(const std::function<bool()> &pred, int timeoutMs = kWindowTimeoutMs);
-/* For "nothing happens" checks, where there is no event to wait for. */
-void Pause(int milliseconds);
-/* Answers once the window's thread has handled a sent WM_NULL, i.e. it is
-   back in its message loop; false when the window is gone or hangs. */
-bool Sync(HWND window);
-
-/* The text quoted, control characters and bytes above 126 shown as \n,
-   \xB0, ..., so that failure messages make blanks and line ends visible. */
-inline std::string Visible(const std::string &text)
+/* Polls until done answers true; false when the time ran out first. */
+inline bool WaitUntil(const std::function<bool()> &done, int timeoutMs = kTimeoutMs)
 {
-    return ::testing::PrintToString(text);
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (; !done(); Sleep(15))
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+    return true;
 }
 
-/* ---- Finding windows ---------------------------------------------------- */
+/* A sent message with a bound, so a hung program fails a check instead of
+   hanging the test; -1 when it was not answered. */
+inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer)
+               ? static_cast<LRESULT>(answer) : -1;
+}
 
-/* The first visible top-level window of the process of that class. */
-HWND FindTopLevelWindow(DWORD pid, const char *className);
-/* Waits for one, then until it answers a WM_NULL. */
-HWND WaitForTopLevelWindow(DWORD pid, const char *className, int timeoutMs = kWindowTimeoutMs);
-bool WaitUntilGone(HWND window, int timeoutMs = kWindowTimeoutMs);
-/* "class \"text\"" of each visible top-level window of the process, for
-   failure messages that say what was there instead. */
-std::string DescribeTopLevelWindows(DWORD pid);
-/* Direct children of a window of one class, from top to bottom on the
-   screen (then left to right). */
-std::vector<HWND> ChildWindows(HWND parent, const char *className);
-/* Dialogs of the process ("#32770", top-level or a child of another of its
-   windows) holding a control with the given identifier. */
-std::vector<HWND> DialogsWithControl(DWORD pid, int controlId);
-/* Waits for one, then until it answers a WM_NULL: a window becomes visible
-   before its controls are made. */
-HWND WaitForDialogWithControl(DWORD pid, int controlId, int timeoutMs = kWindowTimeoutMs);
+/* True once the window's thread has handled a WM_NULL, i.e. is back in its
+   message loop: a window shows before its controls are made. */
+inline bool Sync(HWND window) { return IsWindow(window) && Ask(window, WM_NULL) == 0; }
 
-/* ---- Reading ------------------------------------------------------------ */
+/* ---- Windows of the program --------------------------------------------- */
 
-std::string TextOf(HWND window);
-std::string ItemText(HWND dialog, int id);
-std::vector<std::string> ListRows(HWND listBox);
-int ListSelection(HWND listBox); /* LB_ERR (-1) when none */
-int ListItemHeight(HWND listBox);
-bool IsEnabled(HWND window);
-bool IsChecked(HWND dialog, int id);
-RECT ScreenRect(HWND window);
-/* The window's rectangle in the client coordinates of another window. */
-RECT RectIn(HWND window, HWND reference);
-std::string DescribeRect(const RECT &rect); /* "x,y wxh" */
+using Match = std::function<bool(HWND)>;
+
+inline Match OfClass(const char *className)
+{
+    return [className](HWND window) {
+        char name[64] = "";
+        GetClassNameA(window, name, sizeof name);
+        return _stricmp(name, className) == 0;
+    };
+}
+
+/* A dialog holding a control of that identifier. */
+inline Match DialogWith(int id) { return [id](HWND w) { return OfClass("#32770")(w) && GetDlgItem(w, id); }; }
+inline bool IsFileChooser(HWND window) { return DialogWith(kFileNameField)(window); }
+inline bool IsMessageBox(HWND window) { return DialogWith(kMessageText)(window) && !IsFileChooser(window); }
+
+/* The process's visible top-level windows that match. */
+inline std::vector<HWND> WindowsOf(DWORD pid, const Match &match)
+{
+    std::vector<HWND> all, found;
+    EnumWindows([](HWND window, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pid && IsWindowVisible(window) && match(window))
+            found.push_back(window);
+    }
+    return found;
+}
+
+/* Waits for the first one, then until it answers; null when none came. */
+inline HWND WaitFor(DWORD pid, const Match &match, int timeoutMs = kTimeoutMs)
+{
+    std::vector<HWND> found;
+    WaitUntil([&] { return !(found = WindowsOf(pid, match)).empty(); }, timeoutMs);
+    return !found.empty() && Sync(found[0]) ? found[0] : nullptr;
+}
+
+inline bool WaitUntilGone(HWND window) { return WaitUntil([&] { return !IsWindow(window); }); }
+
+/* A window's text (lengthMessage WM_GETTEXTLENGTH) or a list box's row. */
+inline std::string Read(HWND window, UINT lengthMessage = WM_GETTEXTLENGTH, WPARAM row = 0)
+{
+    const LRESULT length = std::max<LRESULT>(Ask(window, lengthMessage, row), 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const bool isRow = lengthMessage == LB_GETTEXTLEN;
+    const LRESULT copied = Ask(window, isRow ? LB_GETTEXT : WM_GETTEXT, isRow ? row : text.size(),
+                               reinterpret_cast<LPARAM>(&text[0]));
+    std::string narrow(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)), '\0');
+    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(narrow.size()), &narrow[0],
+                        static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow;
+}
+
+inline std::string TextOf(HWND window, int id = 0) { return Read(id != 0 ? GetDlgItem(window, id) : window); }
+
+inline std::vector<std::string> ListRows(HWND listBox)
+{
+    std::vector<std::string> rows;
+    for (LRESULT row = 0, count = Ask(listBox, LB_GETCOUNT); row < count; ++row)
+        rows.push_back(Read(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(row)));
+    return rows;
+}
 
 /* ---- Acting ------------------------------------------------------------- */
 
-/* Posted BM_CLICK: returns at once even when the button opens a modal box. */
-void Click(HWND button);
-bool ClickItem(HWND dialog, int id);
-/* A menu command or accelerator as the window would receive it. */
-void PostCommand(HWND window, int commandId);
-/* The close box (the system menu's Close), as a user's click gives it. */
-void PostCloseBox(HWND window);
-bool SetItemText(HWND dialog, int id, const std::string &text);
-bool SetChecked(HWND dialog, int id, bool checked);
-bool SelectRow(HWND listBox, int row);
-/* Brings the window to the foreground and types Ctrl+letter or Alt+F4. */
-bool TypeCtrl(HWND window, char letter);
-bool TypeAltF4(HWND window);
+inline bool SetText(HWND dialog, int controlId, const std::string &text)
+{
+    std::wstring wide(text.size(), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), &wide[0], static_cast<int>(wide.size()));
+    return Ask(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())) == TRUE;
+}
 
-/* ---- Message boxes and the file chooser --------------------------------- */
+/* Posted, so that it returns even when the button opens a modal box. */
+inline void Click(HWND window, int id = 0) { PostMessageW(id != 0 ? GetDlgItem(window, id) : window, BM_CLICK, 0, 0); }
 
-struct MessageBoxSeen {
-    HWND window = nullptr;
-    std::string caption;
-    std::string text;
-    bool HasButton(int id) const;
+/* Clicks a button of a dialog; true once the dialog is gone. */
+inline bool Press(HWND dialog, int buttonId)
+{
+    Click(dialog, buttonId);
+    return GetDlgItem(dialog, buttonId) != nullptr && WaitUntilGone(dialog);
+}
+
+/* Types the path into the chooser and presses Open, or presses Cancel when
+   the path is empty; true once the chooser is gone. The combo box passes
+   the text on to its edit field, where the chooser reads it. */
+inline bool ChooseFile(HWND chooser, const std::string &path)
+{
+    return path.empty() ? Press(chooser, IDCANCEL) : SetText(chooser, kFileNameField, path) && Press(chooser, IDOK);
+}
+
+/* Brings the window to the foreground and types the keys together, as
+   {VK_CONTROL, 'Q'}; released in reverse order. */
+inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
+{
+    bool foreground = false;
+    for (int attempt = 0; attempt < 5 && !foreground; ++attempt) {
+        /* Activation reaches the window's thread as a message, and a window
+           destroyed just before may hand it on late: the window must still
+           be in front a moment after its thread has caught up. */
+        SetForegroundWindow(window);
+        foreground = WaitUntil([&] { return GetForegroundWindow() == window; }, 1000) && Sync(window);
+        Sleep(100);
+        foreground = foreground && GetForegroundWindow() == window;
+    }
+    std::vector<WORD> keys(pressed);
+    keys.insert(keys.end(), pressed.rbegin(), pressed.rend());
+    std::vector<INPUT> inputs(keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        inputs[i].ki = {keys[i], static_cast<WORD>(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC)),
+                        i < keys.size() / 2 ? 0ul : KEYEVENTF_KEYUP, 0, 0};
+    return foreground && SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+/* ---- Processes and files ------------------------------------------------ */
+
+struct Program {
+    PROCESS_INFORMATION info = {};
+
+    ~Program() { Kill(); }
+    bool Start(std::string commandLine, const char *workingDir)
+    {
+        Kill();
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingDir, &startup,
+                              &info) != FALSE;
+    }
+    bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
+    /* Once it ended; STILL_ACTIVE (259) when it did not within the time. */
+    DWORD ExitCode()
+    {
+        DWORD code = STILL_ACTIVE;
+        WaitForSingleObject(info.hProcess, kTimeoutMs);
+        GetExitCodeProcess(info.hProcess, &code);
+        return code;
+    }
+    /* Each call fails harmlessly once the program ended, or before a start. */
+    void Kill()
+    {
+        TerminateProcess(info.hProcess, 99);
+        WaitForSingleObject(info.hProcess, kTimeoutMs);
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+        info = {};
+    }
 };
 
-/* A message box of the process: "#32770" with its text in static 0xFFFF
-   (the file chooser, also "#32770", has no such static). */
-bool FindMessageBox(DWORD pid, MessageBoxSeen *box);
-bool WaitForMessageBox(DWORD pid, MessageBoxSeen *box, int timeoutMs = kWindowTimeoutMs);
-/* Presses IDOK, IDCANCEL, IDRETRY, IDYES or IDNO and waits until the box
-   is gone. */
-bool AnswerMessageBox(const MessageBoxSeen &box, int buttonId);
+/* A file kept open with read and delete sharing only, as a virus scanner
+   does: it can still be deleted, but not written or made again until the
+   hold is reset. */
+using FileHold = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
+inline FileHold Hold(const std::string &path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    return FileHold(file == INVALID_HANDLE_VALUE ? nullptr : file, CloseHandle);
+}
 
-/* The platform's open-file dialog of the process (its file name field). */
-HWND WaitForFileChooser(DWORD pid, int timeoutMs = kWindowTimeoutMs);
-/* Types path into the file name field and presses Open, or presses
-   Cancel; waits until the chooser is gone. */
-bool ChooseFile(HWND chooser, const std::string &path);
-bool CancelFileChooser(HWND chooser);
-
-/* ---- The program's process --------------------------------------------- */
-
-class Program {
-public:
-    Program() = default;
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
-    ~Program(); /* ends a program still running */
-
-    /* Starts it; a program started before is ended first. */
-    bool Start(const std::string &exePath, const std::string &workingDir, std::string *error);
-    DWORD Pid() const { return pid_; }
-    bool Running() const;
-    /* true when it ended within the time; exitCode receives its code. */
-    bool WaitForExit(int timeoutMs, DWORD *exitCode);
-    /* Ends it at once (after a failed check) and waits for the end. */
-    void Kill();
-
-private:
-    HANDLE process_ = nullptr;
-    DWORD pid_ = 0;
-};
-
-/* ---- Files -------------------------------------------------------------- */
-
-bool FileExists(const std::string &path);
 /* The whole file; empty when it cannot be read. */
-std::string ReadFileBytes(const std::string &path);
-bool WriteFileBytes(const std::string &path, const std::string &bytes);
-/* Deletes a file or a folder with all it holds; true when none is left. */
-bool DeleteTree(const std::string &path);
-bool MakeFolders(const std::string &path);
-/* Names of the entries of a folder, sorted ("." and ".." left out). */
-std::vector<std::string> FolderEntries(const std::string &path);
-std::string JoinPath(const std::string &dir, const std::string &name);
-std::string FolderOf(const std::string &path);
+inline std::string ReadFileBytes(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
 
-/* Keeps a file open with read and delete sharing only, as a virus scanner
-   does: the file can still be deleted, but not replaced or created again
-   until the hold is released. */
-class FileHold {
-public:
-    explicit FileHold(const std::string &path);
-    FileHold(const FileHold &) = delete;
-    FileHold &operator=(const FileHold &) = delete;
-    ~FileHold() { Release(); }
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release();
+inline bool WriteFileBytes(const std::string &path, const std::string &bytes)
+{
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
+}
 
-private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
+/* A program of the tree beside the test program (all land in bin/). */
+inline std::string BesideTestProgram(const std::string &name)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, std::strrchr(path, '\\') + 1) + name;
+}
 
-/* ---- Where things are --------------------------------------------------- */
-
-/* A program of the tree beside the test program (every one lands in bin/). */
-std::string BesideTestProgram(const std::string &name);
-std::string WindowsDirectory();
-std::string WindowsSettingsPath(); /* <Windows directory>\Pelmora.ini */
-std::string UserSettingsPath();    /* %APPDATA%\Pelmora\Pelmora.ini */
-
-/* Saves a picture of the whole screen as <folder>\<name>.png when the
-   environment names a folder in PELMORA_E2E_SCREENSHOTS (a Unix path);
-   does nothing otherwise. false when a picture was asked for and failed. */
-bool SaveScreenshot(const std::string &name);
+/* A picture of the screen as <folder>/<name>.png when the environment names
+   a folder in PELMORA_E2E_SCREENSHOTS (a Unix path); never a verdict. Wine
+   starts a Unix program given by its Z: path, and reports it ended at once:
+   the picture is taken once its file is there. ImageMagick's import reads
+   the X screen, frames and captions of the virtual desktop included. */
+inline void SaveScreenshot(const std::string &name)
+{
+    const char *folder = std::getenv("PELMORA_E2E_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0')
+        return;
+    const std::string file = std::string(folder) + "/" + name + ".png";
+    DeleteFileA(("Z:" + file).c_str());
+    Program import;
+    if (import.Start("Z:\\usr\\bin\\import -window root \"" + file + "\"", nullptr))
+        WaitUntil([&] { return GetFileAttributesA(("Z:" + file).c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+}
 
 } // namespace e2e
 

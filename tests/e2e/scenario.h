@@ -1,131 +1,206 @@
 /*
- * What every end-to-end scenario shares: a known starting state (no
- * settings file in either place, a fresh Ejay folder C:\pelmora-e2e\<test>),
- * Ejay's list files and Pelmora's settings file written by the test, the
- * program started from there, and its main window read pane by pane.
+ * What the journeys share: Ejay's list files and Pelmora's settings file
+ * written by the test, a fresh Ejay folder C:\pelmora-e2e\<test> with no
+ * settings file in either place, the program started from there, and its
+ * main window read pane by pane.
  *
- * A scenario ends the program itself; when a check fails first, TearDown
- * kills it, so the next scenario starts on an empty desktop.
+ * A journey ends the program itself; when a check fails first, TearDown
+ * ends it, so the next journey starts on an empty desktop.
  */
 #ifndef PELMORA_E2E_SCENARIO_H
 #define PELMORA_E2E_SCENARIO_H
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/e2e/driver.h"
 
 namespace e2e {
 
+namespace fs = std::filesystem;
+
 constexpr const char *kCaption = "Pelmora Version 2.20";
 constexpr const char *kMainClass = "PELMOC";
 constexpr const char *kIntroClass = "PELMOINTROC";
-constexpr int kPaneCount = 9;
+enum Pane { LOOP, BASS, SYNTHY, VOICE, EFFECT, DRUM };
 
-/* ---- Ejay's sample lists ------------------------------------------------ */
+/* One record of a list file: seven quoted lines. */
+struct Sample { std::string number, path, extra, keyword, duration, name1, name2; };
 
-/* One record of a list file; keyword is what line 4 holds. */
-struct Sample {
-    std::string number;
-    std::string path;
-    std::string extra;
-    std::string keyword;
-    std::string duration;
-    std::string name1;
-    std::string name2;
-};
+/* count samples of a keyword numbered from 1, named "<tag> <keyword> 1."
+   and on: no name is part of another, so a row is known by the name it
+   shows (how a row is laid out is the native tests' business). */
+inline std::vector<Sample> Samples(const std::string &tag, const std::string &keyword, int count)
+{
+    std::vector<Sample> samples;
+    for (int n = 1; n <= count; ++n) {
+        const std::string i = std::to_string(n);
+        samples.push_back({i, "C:\\Ejay\\" + tag + "\\" + keyword + i + ".pxd", "x", keyword, std::to_string(n % 9 + 1),
+                           tag + " " + keyword + " " + i + ".", "ligne"});
+    }
+    return samples;
+}
 
-extern const std::array<const char *, kPaneCount> kKeywords; /* loop .. rap */
-
-/* count samples of one keyword, told apart by tag and their index
-   ("<tag> 3" ...). */
-std::vector<Sample> MakeSamples(const std::string &keyword, int count, const std::string &tag);
-/* Seven quoted lines per sample, each ended by eol, in the given order. */
-std::string ListFileText(const std::vector<Sample> &samples, const char *eol = "\r\n");
-/* The row a list box shows for a sample, written out from the program's
-   documented row format, not taken from its code. */
-std::string RowText(const Sample &sample);
-/* The rows of the samples (of one keyword only when given), in file order. */
-std::vector<std::string> RowsOf(const std::vector<Sample> &samples, const char *keyword = nullptr);
+inline std::string ListText(const std::vector<Sample> &samples, const char *eol = "\r\n")
+{
+    std::string text;
+    for (const Sample &s : samples)
+        for (const std::string *line : {&s.number, &s.path, &s.extra, &s.keyword, &s.duration, &s.name1, &s.name2})
+            text += "\"" + *line + "\"" + eol;
+    return text;
+}
 
 /* The message naming a list file that is not there. */
-std::string MissingFileText(const std::string &path);
+inline std::string MissingText(const std::string &path)
+{
+    return "Le fichier \"" + path + "\" est introuvable !" + std::string(12, ' ');
+}
 
-/* ---- Pelmora's settings file -------------------------------------------- */
+struct Settings { std::string ejayDir, progEjay, autosave = "1", backup = "0", runEjay = "0", position = "100,20"; };
 
-struct Settings {
-    std::string ejayDir;
-    std::string progEjay;
-    std::string autosave = "1";
-    std::string backup = "0";
-    std::string runEjay = "0";
-    std::string position = "100,20";
-};
+/* The settings file as the program writes it. */
+inline std::string SettingsText(const Settings &s)
+{
+    return "[SYSTEM]\r\nejayDir=" + s.ejayDir + "\r\nprogEjay=" + s.progEjay + "\r\nautosave=" + s.autosave +
+           "\r\nbackup=" + s.backup + "\r\nrunEjay=" + s.runEjay + "\r\n\r\n[WINDOW]\r\nposition=" + s.position +
+           "\r\n\r\n";
+}
 
-/* The file as the program writes it: two classes, six members, CR LF. */
-std::string SettingsFileText(const Settings &settings);
+inline std::string WindowsSettingsPath() { return std::string(std::getenv("windir")) + "\\Pelmora.ini"; }
+inline std::string UserSettingsPath() { return std::string(std::getenv("APPDATA")) + "\\Pelmora\\Pelmora.ini"; }
 
-/* ---- The main window ---------------------------------------------------- */
+/* "x,y wxh" of a window on the screen. */
+inline std::string Rect(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
+}
 
-struct Pane {
-    HWND label = nullptr;
-    HWND list = nullptr;
-    HWND add = nullptr;
-    HWND modify = nullptr;
-    HWND remove = nullptr;
-};
+/* The three options of the System dialog: "1" ticked, "0" not. */
+inline std::string Ticks(HWND systemDialog)
+{
+    std::string ticks;
+    for (int id : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
+        ticks += Ask(GetDlgItem(systemDialog, id), BM_GETCHECK) == BST_CHECKED ? "1" : "0";
+    return ticks;
+}
 
-struct MainWindowView {
-    HWND window = nullptr;
-    std::array<Pane, kPaneCount> panes;
-};
+/* The names in a folder, sorted, between blanks. */
+inline std::string Entries(const std::string &folder)
+{
+    std::string joined;
+    for (const fs::path &path : std::set<fs::path>(fs::directory_iterator(folder), {}))
+        joined += (joined.empty() ? "" : " ") + path.filename().string();
+    return joined;
+}
 
-/* ---- The fixture -------------------------------------------------------- */
-
-class PelmoraScenario : public ::testing::Test {
+class Journey : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        dir_ = std::string("C:\\pelmora-e2e\\") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove(WindowsSettingsPath());
+        fs::remove(UserSettingsPath());
+        fs::remove_all(dir_);
+        ASSERT_TRUE(fs::create_directories(dir_)) << dir_;
+    }
+    void TearDown() override
+    {
+        /* The fixture's end ends the program. */
+        if (program_.Running())
+            ADD_FAILURE() << "the journey left Pelmora running, showing " << Seen() << "; it is ended now";
+    }
 
-    /* C:\pelmora-e2e\<suite>_<test>: the Ejay folder of this scenario. */
-    const std::string &EjayDir() const { return ejayDir_; }
-    std::string EjayFile(const std::string &name) const { return JoinPath(ejayDir_, name); }
+    /* The Ejay folder of this journey, or a file in it. */
+    std::string Dir(const std::string &name = "") const { return name.empty() ? dir_ : dir_ + "\\" + name; }
+    bool WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop)
+    {
+        return WriteFileBytes(Dir("pxddance"), dance) && WriteFileBytes(Dir("pxdrave"), rave) &&
+               WriteFileBytes(Dir("pxdhiphp"), hiphop);
+    }
+    /* Pelmora.exe, started in Dir() (again, once it ended). */
+    bool Start() { return program_.Start("\"" + BesideTestProgram("Pelmora.exe") + "\"", dir_.c_str()); }
+    DWORD Pid() const { return program_.info.dwProcessId; }
 
-    /* Writes pxddance, pxdrave and pxdhiphp into the Ejay folder. */
-    void WriteLists(const std::vector<Sample> &dance, const std::vector<Sample> &rave,
-                    const std::vector<Sample> &hiphop);
-    /* Writes the settings file into the Windows directory, and settings
-       whose ejayDir is empty name this scenario's Ejay folder. */
-    Settings WriteSettings(Settings settings);
-    /* Copies fake_ejay.exe into folder as Ejay.exe; returns its path. */
-    static std::string InstallFakeEjay(const std::string &folder);
-    /* Times the stand-in Ejay in folder ran, once a start had time to show
-       (and a second one time to follow). */
-    static int EjayRuns(const std::string &folder, int settleMs);
+    /* Waits for the main window with its panes made, the last button last;
+       lists_ are its list boxes, top to bottom. */
+    bool OpenMainWindow()
+    {
+        main_ = WaitFor(Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
+        std::map<LONG, HWND> byTop;
+        for (HWND child = GetWindow(main_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r = {};
+            if (OfClass("ListBox")(child) && GetWindowRect(child, &r))
+                byTop[r.top] = child;
+        }
+        lists_.clear();
+        for (const auto &list : byTop)
+            lists_.push_back(list.second);
+        EXPECT_EQ(lists_.size(), 9u) << "list boxes of the main window; seen: " << Seen();
+        return lists_.size() == 9;
+    }
+    /* kind 0 Ajouter, 1 Modifier, 2 Supprimer */
+    HWND Button(int pane, int kind) const { return GetDlgItem(main_, IDC_PANE_FIRST + 3 * pane + kind); }
 
-    /* Starts Pelmora.exe in the Ejay folder (again, once it ended);
-       ADD_FAILURE and false when it cannot be started. */
-    bool StartPelmora();
-    DWORD Pid() const { return program_.Pid(); }
-    Program &TheProgram() { return program_; }
+    /* The next message box; null (and a failure) when none comes. */
+    HWND NextMessage()
+    {
+        HWND box = WaitFor(Pid(), IsMessageBox);
+        EXPECT_NE(box, nullptr) << "no message box; seen: " << Seen();
+        return box;
+    }
+    static std::string MessageText(HWND box) { return TextOf(box, kMessageText); }
 
-    /* Waits for the main window and its nine panes; fails the scenario
-       and answers false when they do not come. */
-    bool WaitForMainWindow(MainWindowView *view, int timeoutMs = 25000);
-    /* The next message box; fails the scenario when none comes. */
-    bool ExpectMessageBox(MessageBoxSeen *box, int timeoutMs = kWindowTimeoutMs);
-    /* Waits for the end and checks exit code 0. */
-    void ExpectExitWithCodeZero(int timeoutMs = kExitTimeoutMs);
+    /* The pane shows exactly these samples in this order, soon. */
+    ::testing::AssertionResult Shows(int pane, const std::vector<Sample> &samples)
+    {
+        std::vector<std::string> rows;
+        auto same = [&] {
+            std::size_t row = 0;
+            for (rows = ListRows(lists_.at(pane)); row < rows.size() && row < samples.size(); ++row)
+                if (rows[row].find(samples[row].name1) == std::string::npos)
+                    return false;
+            return rows.size() == samples.size();
+        };
+        return ::testing::AssertionResult(WaitUntil(same, 5000))
+               << "pane " << pane << " shows " << ::testing::PrintToString(rows);
+    }
+    /* Ajouter, Modifier, Supprimer and the list of the pane enabled as
+       expected ("1" enabled, "0" not), soon: a timer sets them. */
+    ::testing::AssertionResult PaneEnabled(int pane, const std::string &expected)
+    {
+        std::string states;
+        auto same = [&] {
+            states.clear();
+            for (HWND control : {Button(pane, 0), Button(pane, 1), Button(pane, 2), lists_.at(pane)})
+                states += IsWindowEnabled(control) ? "1" : "0";
+            return states == expected;
+        };
+        return ::testing::AssertionResult(WaitUntil(same, 3000)) << "pane " << pane << " enabled as " << states;
+    }
 
-    /* Rows of all nine panes. */
-    static std::array<std::vector<std::string>, kPaneCount> AllRows(const MainWindowView &view);
+    Program program_;
+    HWND main_ = nullptr;
+    std::vector<HWND> lists_;
 
 private:
-    std::string ejayDir_;
-    Program program_;
+    /* What the program shows, for failure messages. */
+    std::string Seen()
+    {
+        std::string seen;
+        for (HWND window : WindowsOf(Pid(), [](HWND) { return true; }))
+            seen += "\n  \"" + TextOf(window) + "\" " + (IsMessageBox(window) ? MessageText(window) : "");
+        return seen.empty() ? "no window" : seen;
+    }
+    std::string dir_;
 };
 
 } // namespace e2e

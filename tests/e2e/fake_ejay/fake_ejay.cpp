@@ -1,34 +1,18 @@
 /*
- * Stands in for Ejay in the end-to-end tests. Pelmora starts "Ejay" on
- * closing when asked to; this program only records that it ran, by adding
- * one line to ejay-ran.txt beside itself, so a test can tell that it was
- * started, and how many times.
+ * Stands in for Ejay in the end-to-end tests: Pelmora starts "Ejay" on
+ * closing when asked to, and this only notes that it ran, one line in
+ * ejay-ran.txt beside itself per run, so a test can count the runs.
  */
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
+#include <fstream>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    char self[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return 1;
-    char *nameStart = std::strrchr(self, '\\');
-    nameStart = nameStart ? nameStart + 1 : self;
-    *nameStart = '\0';
-    /* A folder too long for the marker's name gives no marker, which the
-       test reports as "Ejay did not run". */
-    char marker[MAX_PATH];
-    int written = std::snprintf(marker, sizeof marker, "%sejay-ran.txt", self);
-    if (written < 0 || written >= static_cast<int>(sizeof marker))
-        return 1;
-
-    std::FILE *file = std::fopen(marker, "ab");
-    if (file == nullptr)
-        return 1;
-    std::fprintf(file, "ran [%s]\r\n", commandLine);
-    std::fclose(file);
+    char path[MAX_PATH + 16] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::strcpy(std::strrchr(path, '\\') + 1, "ejay-ran.txt");
+    std::ofstream(path, std::ios::app | std::ios::binary) << "ran\n";
     return 0;
 }
