@@ -214,12 +214,11 @@ struct Program {
 
 /* A file kept open with read and delete sharing only, as a virus scanner
    does: it can still be deleted, but not written or made again until the
-   hold is reset. */
+   hold is reset. Without delete sharing it cannot be deleted either. */
 using FileHold = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
-inline FileHold Hold(const std::string &path)
+inline FileHold Hold(const std::string &path, DWORD sharing = FILE_SHARE_READ | FILE_SHARE_DELETE)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return FileHold(file == INVALID_HANDLE_VALUE ? nullptr : file, CloseHandle);
 }
 

@@ -59,20 +59,21 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         ASSERT_TRUE(fs::copy_file(BesideTestProgram("fake_ejay.exe"), copy));
     Settings settings = {Dir(), ejay, "1", "1", "1", "100,20"};
 
-    /* The close box, Alt+F4 and Ctrl+Q in turn. A second save would back
-       up the rewritten lists. */
-    for (WORD key : std::initializer_list<WORD>{0, VK_F4, 'Q'}) {
-        SCOPED_TRACE(key == 0 ? "the close box" : key == 'Q' ? "Ctrl+Q" : "Alt+F4");
+    /* The close box, Alt+F4, Ctrl+Q and the end of the Windows session in
+       turn. A second save would back up the rewritten lists. Ejay is not
+       started when Windows itself is ending. */
+    for (WORD key : std::initializer_list<WORD>{0, VK_F4, 'Q', 1}) {
+        SCOPED_TRACE(key == 0 ? "the close box" : key == 'Q' ? "Ctrl+Q" : key == 1 ? "the session's end" : "Alt+F4");
         ASSERT_TRUE(Restart(settings));
-        ASSERT_TRUE(key == 0 ? PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE
+        ASSERT_TRUE(key <= 1 ? PostMessageW(main_, key ? WM_ENDSESSION : WM_SYSCOMMAND, key ? TRUE : SC_CLOSE, 0) != FALSE
                              : TypeKeys(main_, {WORD(key == 'Q' ? VK_CONTROL : VK_MENU), key}));
         EXPECT_EQ(program_.ExitCode(), 0u);
         EXPECT_EQ(Lists(Dir()), rewritten_);
         EXPECT_EQ(Lists(Dir(), ".bak"), ListText(dance_, "\n") + "|" + rave_ + "|\r\n");
-        EXPECT_EQ(EjayRuns(Dir(), kTimeoutMs), "ran\n");
+        EXPECT_EQ(EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs), key == 1 ? "" : "ran\n");
         EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsText(settings));
-        EXPECT_EQ(Entries(Dir()),
-                  "Ejay.exe ejay-ran.txt other pxddance pxddance.bak pxdhiphp pxdhiphp.bak pxdrave pxdrave.bak");
+        EXPECT_EQ(Entries(Dir()), std::string("Ejay.exe ") + (key == 1 ? "" : "ejay-ran.txt ") +
+                                      "other pxddance pxddance.bak pxdhiphp pxdhiphp.bak pxdrave pxdrave.bak");
     }
 
     /* Options at 0 or 2: no backup, no Ejay. The Windows directory refuses
@@ -85,8 +86,13 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         /* Moved by the user: the position saved differs from the file's. */
         SetWindowPos(main_, nullptr, 200, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ASSERT_TRUE(WaitUntil([&] { return Rect(main_) == "200,40 460x735"; }));
+        /* A form left open is closed before anything is written: nothing
+           can change behind the question. */
+        Click(Button(LOOP, 1));
+        ASSERT_TRUE(SetText(WaitFor(Pid(), DialogWith(IDC_MODIFY_PATH)), IDC_MODIFY_NAME1, "jamais"));
         ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
         HWND box = ListFailureNaming("pxddance");
+        EXPECT_TRUE(WindowsOf(Pid(), DialogWith(IDC_MODIFY_PATH)).empty()) << "the form outlived the closing";
         listHold.reset();
         ASSERT_TRUE(Press(box, IDRETRY));
         EXPECT_EQ(program_.ExitCode(), 0u);
@@ -126,6 +132,12 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     Sleep(300);
     EXPECT_TRUE(WindowsOf(Pid(), IsMessageBox).empty()) << "a message for a list that is there";
     ASSERT_TRUE(IsWindow(dialog)) << "the dialog closed although a list was missing";
+    /* Annuler then: the refused folder must not have been kept. */
+    ASSERT_TRUE(Press(dialog, IDC_SYSTEM_CANCEL));
+    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'S'}));
+    dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
+    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100");
+    ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, other + "\\"));
     ASSERT_TRUE(WriteFileBytes(other + "\\pxdrave", otherRave));
     for (int option : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
         Click(dialog, option); /* each turned over */

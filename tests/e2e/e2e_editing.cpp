@@ -60,8 +60,13 @@ TEST_F(Editing, AddModifyDeleteAndTheListsOnDisk)
     const std::vector<Sample> voice = Samples("dance", "voice", 1), rave = Samples("rave", "bass", 2);
     ASSERT_TRUE(WriteLists(ListText(bass) + ListText(synthy) + ListText(voice) + ListText(drum), ListText(rave),
                            ListText(hiphop)));
-    ASSERT_TRUE(WriteFileBytes(WindowsSettingsPath(), SettingsText({Dir(), ""})));
+    /* Saved on a screen no longer there: the window opens centred. */
+    ASSERT_TRUE(WriteFileBytes(WindowsSettingsPath(), SettingsText({Dir(), "", "1", "0", "0", "3000,3000"})));
     ASSERT_TRUE(Start() && OpenMainWindow());
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(Rect(main_), std::to_string((work.right - 460) / 2) + "," + std::to_string((work.bottom - 735) / 2) +
+                               " 460x735");
 
     /* Into the empty loop pane: a file not (yet) there, in a folder that is. */
     HWND form = Add(LOOP, Dir("kick.pxd"));

@@ -101,6 +101,33 @@ TEST_F(FirstStart, CancelledTwiceThenFilledInThenAListGone)
     EXPECT_FALSE(fs::exists(WindowsSettingsPath()) || fs::exists(UserSettingsPath()));
     EXPECT_EQ(Entries(Dir()) + ReadFileBytes(Dir("pxddance")),
               "pxddance pxddance.bak pxdhiphp pxdhiphp.bak pxdrave.bak" + dance);
+
+    /* Once more with a Windows directory's copy that cannot be deleted (as
+       an installer may leave it): the next start is a first start all the
+       same, not the same message for ever. */
+    ASSERT_TRUE(WriteFileBytes(WindowsSettingsPath(), SettingsText({Dir(), ""})));
+    {
+        FileHold undeletable = Hold(WindowsSettingsPath(), FILE_SHARE_READ);
+        ASSERT_TRUE(undeletable && Start());
+        ASSERT_TRUE(Press(NextMessage(), IDOK));
+        EXPECT_EQ(program_.ExitCode(), 0u);
+    }
+    ASSERT_TRUE(Start());
+    PostMessageW(firstRunDialogAfter(kWelcome), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(program_.ExitCode(), 0u);
+
+    /* A folder too long for the lists: the message naming it stays on the
+       screen however long the path. */
+    ASSERT_TRUE(WriteFileBytes(WindowsSettingsPath(), SettingsText({"C:\\" + std::string(245, 'x'), ""})));
+    fs::remove(UserSettingsPath());
+    ASSERT_TRUE(Start());
+    box = NextMessage();
+    RECT boxRect = {};
+    GetWindowRect(box, &boxRect);
+    EXPECT_LE(boxRect.right - boxRect.left, GetSystemMetrics(SM_CXSCREEN)) << MessageText(box);
+    EXPECT_NE(MessageText(box).find("est trop long"), std::string::npos) << MessageText(box);
+    ASSERT_TRUE(Press(box, IDOK));
+    EXPECT_EQ(program_.ExitCode(), 0u);
 }
 
 } // namespace
