@@ -37,45 +37,33 @@ void OnIntroTick(HWND hwnd)
 
 } // namespace
 
-void OpenHomePage(HWND owner)
-{
-    ShellExecuteA(owner, "open", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL);
-}
+void OpenHomePage(HWND owner) { ShellExecuteA(owner, "open", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
 
 void ShowIntro(void)
 {
     PlaySoundA(IDW_INTRO_NAME, g_hInstance, SND_RESOURCE | SND_ASYNC);
     int left = (g_screenWidth - INTRO_WIDTH) / 2;
     int top = (g_screenHeight - INTRO_HEIGHT) / 2;
-    g_hIntroWnd = CreateWindowExA(0, INTRO_CLASS_NAME, PROGRAM_CAPTION, WS_POPUP | WS_VISIBLE,
-                                  left, top, INTRO_WIDTH, INTRO_HEIGHT, nullptr, nullptr,
-                                  g_hInstance, nullptr);
-    g_hIntroImage = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
-                                    INTRO_WIDTH, INTRO_HEIGHT, g_hIntroWnd, nullptr, g_hInstance,
-                                    nullptr);
+    g_hIntroWnd = CreateWindowExA(0, INTRO_CLASS_NAME, PROGRAM_CAPTION, WS_POPUP | WS_VISIBLE, left, top, INTRO_WIDTH,
+                                  INTRO_HEIGHT, nullptr, nullptr, g_hInstance, nullptr);
+    g_hIntroImage = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, INTRO_WIDTH, INTRO_HEIGHT,
+                                    g_hIntroWnd, nullptr, g_hInstance, nullptr);
     ShowWindow(g_hIntroImage, SW_SHOWNORMAL);
-    SendMessageA(g_hIntroImage, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(g_hIntroBitmap));
+    SendMessageA(g_hIntroImage, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(g_hIntroBitmap));
     ShowWindow(g_hIntroWnd, SW_SHOWNORMAL);
 }
 
 LRESULT CALLBACK IntroWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        SetTimer(hwnd, IDT_INTRO, INTRO_TICK_MS, nullptr);
-        return 0;
+    case WM_CREATE: SetTimer(hwnd, IDT_INTRO, INTRO_TICK_MS, nullptr); return 0;
     case WM_TIMER:
         if (wParam == IDT_INTRO) {
             OnIntroTick(hwnd);
         }
         return 0;
-    case WM_LBUTTONDOWN:
-        OpenHomePage(g_hMainWnd);
-        return 0;
-    case WM_DESTROY:
-        return 0; /* the splash closing does not end the program */
-    default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_LBUTTONDOWN: OpenHomePage(g_hMainWnd); return 0;
+    case WM_DESTROY: return 0; /* the splash closing does not end the program */
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }

@@ -15,10 +15,7 @@ namespace {
 
 enum PaneButtonKind { PANE_ADD = 0, PANE_MODIFY = 1, PANE_DELETE = 2 };
 
-int SelectedRow(int pane)
-{
-    return static_cast<int>(SendMessageA(g_hCategoryList[pane], LB_GETCURSEL, 0, 0));
-}
+int SelectedRow(int pane) { return static_cast<int>(SendMessageA(g_hCategoryList[pane], LB_GETCURSEL, 0, 0)); }
 
 /* Identifier 600 + 3k + j names pane k (0 loop .. 8 rap) and kind j. */
 void OnPaneButton(HWND hwnd, int identifier)
@@ -50,10 +47,7 @@ void SwitchStyle(int menuItem, int style)
     ShowCategoryLists(&g_appState, style, ALL_CATEGORIES);
 }
 
-void ShowAboutBox(HWND hwnd)
-{
-    ShowProgramMessage(TEXT_ABOUT, MB_OK | MB_ICONINFORMATION, hwnd);
-}
+void ShowAboutBox(HWND hwnd) { ShowProgramMessage(TEXT_ABOUT, MB_OK | MB_ICONINFORMATION, hwnd); }
 
 void OnCommand(HWND hwnd, int identifier)
 {
@@ -62,14 +56,14 @@ void OnCommand(HWND hwnd, int identifier)
         return;
     }
     switch (identifier) {
-    case IDM_QUIT:    RunClosingSequence(hwnd); break;
-    case IDM_DANCE:   SwitchStyle(IDM_DANCE, STYLE_DANCE); break;
-    case IDM_RAVE:    SwitchStyle(IDM_RAVE, STYLE_RAVE); break;
-    case IDM_HIPHOP:  SwitchStyle(IDM_HIPHOP, STYLE_HIPHOP); break;
-    case IDM_ABOUT:   ShowAboutBox(hwnd); break;
+    case IDM_QUIT: RunClosingSequence(hwnd); break;
+    case IDM_DANCE: SwitchStyle(IDM_DANCE, STYLE_DANCE); break;
+    case IDM_RAVE: SwitchStyle(IDM_RAVE, STYLE_RAVE); break;
+    case IDM_HIPHOP: SwitchStyle(IDM_HIPHOP, STYLE_HIPHOP); break;
+    case IDM_ABOUT: ShowAboutBox(hwnd); break;
     case IDM_WEBSITE: OpenHomePage(hwnd); break;
-    case IDM_SYSTEM:  OpenSystemDialog(hwnd); break;
-    default:          break;
+    case IDM_SYSTEM: OpenSystemDialog(hwnd); break;
+    default: break;
     }
 }
 
@@ -97,12 +91,8 @@ void RefreshButtonStates(void)
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        SetTimer(hwnd, IDT_BUTTONSTATE, BUTTON_STATE_PERIOD_MS, nullptr);
-        return 0;
-    case WM_COMMAND:
-        OnCommand(hwnd, LOWORD(wParam));
-        return 0;
+    case WM_CREATE: SetTimer(hwnd, IDT_BUTTONSTATE, BUTTON_STATE_PERIOD_MS, nullptr); return 0;
+    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
     case WM_TIMER:
         if (wParam == IDT_BUTTONSTATE) {
             RefreshButtonStates();
@@ -120,10 +110,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             RunClosingSequence(hwnd, CLOSED_WITH_WINDOWS);
         }
         return 0;
-    case WM_DESTROY:
-        RunClosingSequence(hwnd);
-        return 0;
-    default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_DESTROY: RunClosingSequence(hwnd); return 0;
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }

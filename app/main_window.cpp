@@ -24,48 +24,41 @@ struct PaneLayout {
 };
 
 const PaneLayout PANES[CATEGORY_COUNT] = {
-    {"Samples EJAY \"Loop\":", 10, 110, 25, 75},
-    {"Samples EJAY \"Bass\":", 85, 110, 100, 75},
-    {"Samples EJAY \"Synthy\":", 160, 120, 175, 70},
-    {"Samples EJAY \"Voice\":", 235, 115, 250, 75},
-    {"Samples EJAY \"Effect\":", 310, 115, 325, 75},
-    {"Samples EJAY \"Drum\":", 385, 110, 400, 75},
-    {"Samples EJAY \"Sequence\":", 460, 135, 475, 75},
-    {"Samples EJAY \"Special\":", 535, 122, 550, 75},
+    {"Samples EJAY \"Loop\":", 10, 110, 25, 75},       {"Samples EJAY \"Bass\":", 85, 110, 100, 75},
+    {"Samples EJAY \"Synthy\":", 160, 120, 175, 70},   {"Samples EJAY \"Voice\":", 235, 115, 250, 75},
+    {"Samples EJAY \"Effect\":", 310, 115, 325, 75},   {"Samples EJAY \"Drum\":", 385, 110, 400, 75},
+    {"Samples EJAY \"Sequence\":", 460, 135, 475, 75}, {"Samples EJAY \"Special\":", 535, 122, 550, 75},
     {"Samples EJAY \"Rap\":", 610, 110, 625, 75},
 };
 
 const char *const BUTTON_TEXTS[3] = {"&Ajouter", "&Modifier", "&Supprimer"};
 
-HWND CreateChild(DWORD exStyle, const char *className, const char *text, DWORD style, int x,
-                 int y, int width, int height, int identifier)
+HWND CreateChild(DWORD exStyle, const char *className, const char *text, DWORD style, int x, int y, int width,
+                 int height, int identifier)
 {
-    HWND child = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                 width, height, g_hMainWnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
-                                 g_hInstance, nullptr);
+    HWND child =
+        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, g_hMainWnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), g_hInstance, nullptr);
     ShowWindow(child, SW_SHOWNORMAL);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     return child;
 }
 
 HWND CreatePaneButton(int pane, int kind)
 {
     const PaneLayout &layout = PANES[pane];
-    return CreateChild(0, "BUTTON", BUTTON_TEXTS[kind], BS_FLAT, BUTTON_X,
-                       layout.listY + kind * BUTTON_STEP, BUTTON_WIDTH, BUTTON_HEIGHT,
-                       IDC_PANE_FIRST + 3 * pane + kind);
+    return CreateChild(0, "BUTTON", BUTTON_TEXTS[kind], BS_FLAT, BUTTON_X, layout.listY + kind * BUTTON_STEP,
+                       BUTTON_WIDTH, BUTTON_HEIGHT, IDC_PANE_FIRST + 3 * pane + kind);
 }
 
 void CreatePane(int pane)
 {
     const PaneLayout &layout = PANES[pane];
-    g_hCategoryLabel[pane] = CreateChild(0, "STATIC", layout.caption, SS_LEFT, CONTROL_X,
-                                         layout.labelY, layout.labelWidth, LABEL_HEIGHT, 0);
+    g_hCategoryLabel[pane] =
+        CreateChild(0, "STATIC", layout.caption, SS_LEFT, CONTROL_X, layout.labelY, layout.labelWidth, LABEL_HEIGHT, 0);
     /* No LBS_ bits: unsorted, so row r stays slot r of the category. */
-    g_hCategoryList[pane] = CreateChild(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_VSCROLL, CONTROL_X,
-                                        layout.listY, LIST_WIDTH, layout.listHeight, 0);
+    g_hCategoryList[pane] = CreateChild(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_VSCROLL, CONTROL_X, layout.listY,
+                                        LIST_WIDTH, layout.listHeight, 0);
     g_hAddButton[pane] = CreatePaneButton(pane, 0);
     g_hModifyButton[pane] = CreatePaneButton(pane, 1);
     g_hDeleteButton[pane] = CreatePaneButton(pane, 2);
@@ -76,10 +69,9 @@ void CreatePane(int pane)
 void CreateMainWindow(void)
 {
     const SettingsRect &position = g_appState.settings.position;
-    g_hMainWnd = CreateWindowExA(0, MAIN_CLASS_NAME, PROGRAM_CAPTION,
-                                 WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, position.left,
-                                 position.top, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr,
-                                 g_hInstance, nullptr);
+    g_hMainWnd =
+        CreateWindowExA(0, MAIN_CLASS_NAME, PROGRAM_CAPTION, WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, position.left,
+                        position.top, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, g_hInstance, nullptr);
     g_hMenu = LoadMenuA(g_hInstance, MAKEINTRESOURCEA(IDM_MAINMENU));
     SetMenu(g_hMainWnd, g_hMenu);
     ShowWindow(g_hMainWnd, SW_SHOWNORMAL);

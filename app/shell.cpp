@@ -66,7 +66,8 @@ std::string WithLongRunsBroken(const char *text)
             lastSeparator = out.size();
         if (out.size() - runStart < LONGEST_UNBROKEN_RUN)
             continue;
-        std::size_t breakAt = lastSeparator != std::string::npos && lastSeparator < out.size() ? lastSeparator : out.size();
+        std::size_t breakAt =
+            lastSeparator != std::string::npos && lastSeparator < out.size() ? lastSeparator : out.size();
         out.insert(breakAt, 1, '\n');
         runStart = breakAt + 1;
         lastSeparator = std::string::npos;

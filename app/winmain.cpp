@@ -47,10 +47,7 @@ void RegisterIntroWindowClass(HINSTANCE instance)
     RegisterClassExA(&windowClass);
 }
 
-void ReportDatabaseMessage(const char *message)
-{
-    ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION);
-}
+void ReportDatabaseMessage(const char *message) { ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION); }
 
 void LoadIntroPicture(HINSTANCE instance)
 {
@@ -111,8 +108,7 @@ void PlaceSavedPositionOnScreen(void)
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&screens));
-    PlaceOnScreen(&g_appState.settings.position, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, screens.areas,
-                  screens.count);
+    PlaceOnScreen(&g_appState.settings.position, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, screens.areas, screens.count);
 }
 
 /* 1 when the program goes on to its message loop, 0 when it must end. */

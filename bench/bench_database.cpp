@@ -193,22 +193,32 @@ int main()
         for (int style = 0; style < STYLE_COUNT; ++style)
             coldCache &= DropFromCache(ListPath(folder.string(), style));
     };
-    double coldLoadMs = MedianMs([&] { clearTables(); dropCache(); },
-                                 [&] { failed |= LoadSampleLists(state.get()) != LISTS_LOADED; });
+    double coldLoadMs = MedianMs(
+        [&] {
+            clearTables();
+            dropCache();
+        },
+        [&] { failed |= LoadSampleLists(state.get()) != LISTS_LOADED; });
     double coldReadMs = MedianMs(dropCache, readPlainly);
-    double writeMs = MedianMs([] {}, [&] {
-        for (int style = 0; style < STYLE_COUNT; ++style)
-            WriteWhole(ListPath(folder.string(), style), lists[style]);
-    });
-    double committedMs = MedianMs([] {}, [&] {
-        for (int style = 0; style < STYLE_COUNT; ++style)
-            WriteWholeCommitted(ListPath(folder.string(), style), lists[style]);
-    });
+    double writeMs = MedianMs([] {},
+                              [&] {
+                                  for (int style = 0; style < STYLE_COUNT; ++style)
+                                      WriteWhole(ListPath(folder.string(), style), lists[style]);
+                              });
+    double committedMs = MedianMs([] {},
+                                  [&] {
+                                      for (int style = 0; style < STYLE_COUNT; ++style)
+                                          WriteWholeCommitted(ListPath(folder.string(), style), lists[style]);
+                                  });
     /* The lists tool's looks at the same lists, whole commands. */
     std::string out, err;
     auto tool = [&](std::vector<std::string> arguments) {
-        return MedianMs([&] { out.clear(); err.clear(); },
-                        [&] { RunListsTool(arguments, &out, &err); });
+        return MedianMs(
+            [&] {
+                out.clear();
+                err.clear();
+            },
+            [&] { RunListsTool(arguments, &out, &err); });
     };
     double checkMs = tool({"--ejay", folder.string(), "check"});
     double findMs = tool({"--ejay", folder.string(), "find", "lointaine 4"});

@@ -24,11 +24,10 @@ void FillTables(void)
             CategoryList *list = CategoryListOf(&g_benchState, style, category);
             for (int i = 0; i < MAX_SAMPLES_PER_CATEGORY; i++) {
                 std::snprintf(number, sizeof number, "%d", i + 1);
-                std::snprintf(path, sizeof path, "C:\\Ejay\\Samples\\Style%d\\%s\\SAMPLE%03d.PXD",
-                              style, CATEGORY_KEYWORDS[category - 1], i);
+                std::snprintf(path, sizeof path, "C:\\Ejay\\Samples\\Style%d\\%s\\SAMPLE%03d.PXD", style,
+                              CATEGORY_KEYWORDS[category - 1], i);
                 std::snprintf(name, sizeof name, "%s %d", CATEGORY_KEYWORDS[category - 1], i);
-                SampleFields fields = {number, path, "", CATEGORY_KEYWORDS[category - 1], "4",
-                                       name, "part two"};
+                SampleFields fields = {number, path, "", CATEGORY_KEYWORDS[category - 1], "4", name, "part two"};
                 AppendSample(list, fields, category);
             }
         }
@@ -44,15 +43,12 @@ HWND CreateBenchWindow(HINSTANCE instance)
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszClassName = "PELMOBENCH";
     RegisterClassExA(&windowClass);
-    HWND window = CreateWindowExA(0, "PELMOBENCH", "bench_style_switch",
-                                  WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
+    HWND window = CreateWindowExA(0, "PELMOBENCH", "bench_style_switch", WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0,
                                   460, 735, nullptr, nullptr, instance, nullptr);
     for (int k = 0; k < CATEGORY_COUNT; k++) {
-        g_hCategoryList[k] = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                                             WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, LIST_Y[k],
-                                             350, 75, window, NULL, instance, NULL);
-        SendMessageA(g_hCategoryList[k], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+        g_hCategoryList[k] = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10,
+                                             LIST_Y[k], 350, 75, window, NULL, instance, NULL);
+        SendMessageA(g_hCategoryList[k], WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     }
     return window;
 }
@@ -104,8 +100,7 @@ int main(void)
     }
     long rows = SendMessageA(g_hCategoryList[CATEGORY_COUNT - 1], LB_GETCOUNT, 0, 0) * CATEGORY_COUNT;
     std::printf("bench_style_switch: %d switches, %ld rows per style\n", SWITCHES, rows);
-    std::printf("  mean %.2f ms per switch, slowest %.2f ms\n", 1000.0 * total / SWITCHES,
-                1000.0 * slowest);
+    std::printf("  mean %.2f ms per switch, slowest %.2f ms\n", 1000.0 * total / SWITCHES, 1000.0 * slowest);
     DestroyWindow(window);
     return 0;
 }

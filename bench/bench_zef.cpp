@@ -16,7 +16,8 @@
 
 namespace {
 
-std::string MakeDocument(int classes, int members) {
+std::string MakeDocument(int classes, int members)
+{
     std::string text;
     for (int c = 0; c < classes; c++) {
         text += "[Class" + std::to_string(c) + "]\r\n";
@@ -30,7 +31,8 @@ std::string MakeDocument(int classes, int members) {
 // Runs work until half a second has passed, after one warming call (file
 // cache, the record's pages); microseconds per call.
 template <typename Work>
-double MicrosPerCall(Work work) {
+double MicrosPerCall(Work work)
+{
     work();
     long calls = 0;
     auto start = std::chrono::steady_clock::now();
@@ -42,25 +44,36 @@ double MicrosPerCall(Work work) {
     return elapsed.count() * 1e6 / static_cast<double>(calls);
 }
 
-int CountEntry(void *user, const char *, const char *, const char *) {
+int CountEntry(void *user, const char *, const char *, const char *)
+{
     ++*static_cast<long *>(user);
     return 1;
 }
 
-void Measure(const char *label, const std::string &text, const std::filesystem::path &dir, ZEFINFO *info) {
+void Measure(const char *label, const std::string &text, const std::filesystem::path &dir, ZEFINFO *info)
+{
     std::string in = (dir / "in.ini").string(), out = (dir / "out.ini").string();
     std::ofstream(in, std::ios::binary) << text;
     long entries = 0;
-    double open = MicrosPerCall([&] { if (ZEF_OpenFile(in.data(), info) != ZEF_OK) std::abort(); });
-    double write = MicrosPerCall([&] { if (ZEF_WriteFile(out.data(), info) != ZEF_OK) std::abort(); });
-    double inih = MicrosPerCall([&] { if (ini_parse(in.c_str(), CountEntry, &entries) != 0) std::abort(); });
-    std::printf("%-30s %12.1f %12.1f %12.1f %10.1fx %10.1fx\n", label, open, write, inih, open / inih,
-                write / inih);
+    double open = MicrosPerCall([&] {
+        if (ZEF_OpenFile(in.data(), info) != ZEF_OK)
+            std::abort();
+    });
+    double write = MicrosPerCall([&] {
+        if (ZEF_WriteFile(out.data(), info) != ZEF_OK)
+            std::abort();
+    });
+    double inih = MicrosPerCall([&] {
+        if (ini_parse(in.c_str(), CountEntry, &entries) != 0)
+            std::abort();
+    });
+    std::printf("%-30s %12.1f %12.1f %12.1f %10.1fx %10.1fx\n", label, open, write, inih, open / inih, write / inih);
 }
 
-}  // namespace
+} // namespace
 
-int main() {
+int main()
+{
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "bench_zef";
     std::filesystem::create_directories(dir);
     auto info = std::make_unique<ZEFINFO>();

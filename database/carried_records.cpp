@@ -28,10 +28,7 @@ CarriedStyle *CarriedOf(int style)
     return &s_carried[style - STYLE_DANCE];
 }
 
-bool IsCategory(int category)
-{
-    return category >= 1 && category <= CATEGORY_COUNT;
-}
+bool IsCategory(int category) { return category >= 1 && category <= CATEGORY_COUNT; }
 
 } // namespace
 

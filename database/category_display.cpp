@@ -38,10 +38,7 @@ void AddRows(HWND box, const CategoryList &list)
     SendMessageA(box, LB_SETCURSEL, 0, 0);
 }
 
-bool Selected(int category, int selector)
-{
-    return selector == ALL_CATEGORIES || selector == category;
-}
+bool Selected(int category, int selector) { return selector == ALL_CATEGORIES || selector == category; }
 
 } // namespace
 

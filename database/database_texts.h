@@ -17,19 +17,19 @@
 
 /* %s: the list's full path. */
 #define TEXT_LIST_MISSING "Le fichier \"%s\" est introuvable !" BLANKS_12
-#define TEXT_LIST_UNREADABLE                                                       \
-    "Le fichier \"%s\" n'a pas pu être lu jusqu'au bout (disque ou réseau en "  \
-    "défaut ?) : le programme s'arrête sans rien écrire, le fichier reste tel "   \
+#define TEXT_LIST_UNREADABLE                                                                                           \
+    "Le fichier \"%s\" n'a pas pu être lu jusqu'au bout (disque ou réseau en "                                       \
+    "défaut ?) : le programme s'arrête sans rien écrire, le fichier reste tel "                                     \
     "quel." BLANKS_12
 /* %s: the keyword as read, quotes removed. */
 #define TEXT_UNKNOWN_CATEGORY "La catégorie \"%s\" est inconnue !" BLANKS_12
 /* %s%c%s: the Ejay folder, the separator, the list's name. */
 #define TEXT_PATH_TOO_LONG "Le chemin \"%s%c%s\" est trop long !" BLANKS_12
 /* %s: the list's full path; %d: how many records. */
-#define TEXT_RECORDS_KEPT_ASIDE                                                     \
-    "Le fichier \"%s\" contient %d enregistrement(s) qui ne peuvent pas être "    \
-    "affichés (plus de 500 dans une catégorie, valeur trop longue pour son "       \
-    "champ, enregistrement incomplet ou texte après un caractère de fin de "       \
+#define TEXT_RECORDS_KEPT_ASIDE                                                                                        \
+    "Le fichier \"%s\" contient %d enregistrement(s) qui ne peuvent pas être "                                        \
+    "affichés (plus de 500 dans une catégorie, valeur trop longue pour son "                                         \
+    "champ, enregistrement incomplet ou texte après un caractère de fin de "                                         \
     "fichier) : ils seront conservés tels quels à l'enregistrement."
 
 #endif

@@ -54,8 +54,8 @@ enum RecordFate {
 };
 
 struct ListNote {
-    int line;            /* first line of the record, counted from 1 */
-    int category;        /* 1..9, 0 when unknown */
+    int line;     /* first line of the record, counted from 1 */
+    int category; /* 1..9, 0 when unknown */
     RecordFate fate;
     std::string keyword; /* as read, quotes removed */
 };

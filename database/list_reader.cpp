@@ -38,10 +38,7 @@ struct ListText {
     int lineNumber; /* of the next line */
 };
 
-bool IsBlankByte(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 const char *TextEnd(const char *begin, const char *end)
 {
@@ -203,10 +200,7 @@ ListLoadResult LoadStyleList(AppState *state, int index)
 
 } // namespace
 
-void SetDatabaseReporter(DatabaseReporter reporter)
-{
-    s_reporter = reporter;
-}
+void SetDatabaseReporter(DatabaseReporter reporter) { s_reporter = reporter; }
 
 void FormatListMissingMessage(const char *path, char *out, std::size_t capacity)
 {

@@ -24,9 +24,9 @@ int FormatSampleRow(const SampleRecord &record, char *out, std::size_t capacity)
         return 0;
     /* With the field widths a row has at most 390 characters, so a buffer
        of ROW_TEXT_CAPACITY is never cut; a smaller one is. */
-    int length = std::snprintf(out, capacity, "<n°%.*s> - [%.*s] - [%.*s] - [adresse: %.*s]",
-                               Width(record.number), record.number, Width(record.nameLine1), record.nameLine1,
-                               Width(record.nameLine2), record.nameLine2, Width(record.path), record.path);
+    int length = std::snprintf(out, capacity, "<n°%.*s> - [%.*s] - [%.*s] - [adresse: %.*s]", Width(record.number),
+                               record.number, Width(record.nameLine1), record.nameLine1, Width(record.nameLine2),
+                               record.nameLine2, Width(record.path), record.path);
     if (length < 0) {
         out[0] = '\0';
         return 0;

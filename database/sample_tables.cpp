@@ -13,22 +13,18 @@ const char *const CATEGORY_KEYWORDS[CATEGORY_COUNT] = {
 };
 
 const char *const SAMPLE_LIST_FILE_NAMES[STYLE_COUNT] = {
-    "pxddance", "pxdrave", "pxdhiphp",
+    "pxddance",
+    "pxdrave",
+    "pxdhiphp",
 };
 
 CategoryList g_scratchList;
 
 namespace {
 
-bool IsStyle(int style)
-{
-    return style >= STYLE_DANCE && style < STYLE_DANCE + STYLE_COUNT;
-}
+bool IsStyle(int style) { return style >= STYLE_DANCE && style < STYLE_DANCE + STYLE_COUNT; }
 
-bool IsCategory(int category)
-{
-    return category >= 1 && category <= CATEGORY_COUNT;
-}
+bool IsCategory(int category) { return category >= 1 && category <= CATEGORY_COUNT; }
 
 /* Copies at most the field's width less its terminator; the rest of a
    longer value is cut off. */
@@ -58,10 +54,7 @@ void FillSampleRecord(SampleRecord *record, const SampleFields &fields, int cate
     record->used = 1;
 }
 
-bool IsFull(const CategoryList *list)
-{
-    return list->count < 0 || list->count >= MAX_SAMPLES_PER_CATEGORY;
-}
+bool IsFull(const CategoryList *list) { return list->count < 0 || list->count >= MAX_SAMPLES_PER_CATEGORY; }
 
 /* Moves the used entries of a list towards its start, in order, and clears
    the slots behind them. */

@@ -83,29 +83,20 @@ void ConfirmAddition(HWND hDlg)
 void OnAddFormCommand(HWND hDlg, int command)
 {
     switch (command) {
-    case IDC_ADD_OK:     ConfirmAddition(hDlg); break;
+    case IDC_ADD_OK: ConfirmAddition(hDlg); break;
     case IDC_ADD_CANCEL: DestroyWindow(hDlg); break;
-    default:             break;
+    default: break;
     }
 }
 
 INT_PTR CALLBACK AddSampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        CloseCurrentDialog();
-        return TRUE;
-    case WM_COMMAND:
-        OnAddFormCommand(hDlg, LOWORD(wParam));
-        return FALSE;
-    case WM_CLOSE:
-        DestroyWindow(hDlg);
-        return FALSE;
-    case WM_DESTROY:
-        ForgetDialog(hDlg);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_INITDIALOG: CloseCurrentDialog(); return TRUE;
+    case WM_COMMAND: OnAddFormCommand(hDlg, LOWORD(wParam)); return FALSE;
+    case WM_CLOSE: DestroyWindow(hDlg); return FALSE;
+    case WM_DESTROY: ForgetDialog(hDlg); return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -118,6 +109,5 @@ void AddSample(void)
         return;
     s_addForm.category = g_selectedCategory;
     std::snprintf(s_addForm.samplePath, sizeof s_addForm.samplePath, "%s", chosenPath);
-    g_hDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_ADDSAMPLE), g_hMainWnd,
-                                   AddSampleDialogProc, 0);
+    g_hDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_ADDSAMPLE), g_hMainWnd, AddSampleDialogProc, 0);
 }

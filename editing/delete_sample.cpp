@@ -20,8 +20,7 @@ void DeleteSample(AppState *state, int category)
     if (!IsEditableSlot(list, index))
         return;
     FormatDeleteQuestion(list->slots[index], g_textBuffer, sizeof g_textBuffer);
-    if (ShowProgramMessage(g_textBuffer, MB_YESNO | MB_ICONEXCLAMATION) == IDYES
-        && RemoveSample(list, index))
+    if (ShowProgramMessage(g_textBuffer, MB_YESNO | MB_ICONEXCLAMATION) == IDYES && RemoveSample(list, index))
         NotifyCategoryListChanged(style, category);
     ShowCategoryLists(state, state->settings.currentStyle, category);
 }

@@ -4,8 +4,7 @@
 
 #include "database/database_texts.h"
 
-const char CATEGORY_FULL_MESSAGE[] =
-    "La catégorie est pleine : le sample n'a pas été ajouté !";
+const char CATEGORY_FULL_MESSAGE[] = "La catégorie est pleine : le sample n'a pas été ajouté !";
 
 /* The inner double quotes belong to the question, and so do the blanks that
    widen its message box. */
@@ -54,7 +53,6 @@ int FormatDeleteQuestion(const SampleRecord &record, char *out, std::size_t capa
 {
     if (!out || capacity == 0)
         return 0;
-    const int length = std::snprintf(out, capacity, DELETE_QUESTION_FORMAT,
-                                     record.nameLine1, record.nameLine2);
+    const int length = std::snprintf(out, capacity, DELETE_QUESTION_FORMAT, record.nameLine1, record.nameLine2);
     return length >= 0 && static_cast<std::size_t>(length) < capacity;
 }

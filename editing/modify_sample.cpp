@@ -28,10 +28,7 @@ ModifyFormContext s_modifyForm;
 /* The Modify form that exists, or null. */
 HWND s_hModifyForm;
 
-CategoryList *ModifiedList(void)
-{
-    return CategoryListOf(&g_appState, s_modifyForm.style, s_modifyForm.category);
-}
+CategoryList *ModifiedList(void) { return CategoryListOf(&g_appState, s_modifyForm.style, s_modifyForm.category); }
 
 void FillModifyForm(HWND hDlg, const SampleRecord &entry)
 {
@@ -79,9 +76,9 @@ void ConfirmModification(HWND hDlg)
 void OnModifyFormCommand(HWND hDlg, int command)
 {
     switch (command) {
-    case IDC_MODIFY_OK:     ConfirmModification(hDlg); break;
+    case IDC_MODIFY_OK: ConfirmModification(hDlg); break;
     case IDC_MODIFY_CANCEL: DestroyWindow(hDlg); break;
-    default:                break;
+    default: break;
     }
 }
 
@@ -95,20 +92,11 @@ void OnModifyFormDestroy(HWND hDlg)
 INT_PTR CALLBACK ModifySampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        OnModifyFormInit(hDlg);
-        return TRUE;
-    case WM_COMMAND:
-        OnModifyFormCommand(hDlg, LOWORD(wParam));
-        return FALSE;
-    case WM_CLOSE:
-        DestroyWindow(hDlg);
-        return FALSE;
-    case WM_DESTROY:
-        OnModifyFormDestroy(hDlg);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_INITDIALOG: OnModifyFormInit(hDlg); return TRUE;
+    case WM_COMMAND: OnModifyFormCommand(hDlg, LOWORD(wParam)); return FALSE;
+    case WM_CLOSE: DestroyWindow(hDlg); return FALSE;
+    case WM_DESTROY: OnModifyFormDestroy(hDlg); return FALSE;
+    default: return FALSE;
     }
 }
 

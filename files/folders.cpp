@@ -53,9 +53,6 @@ int WindowsFolder(char *out, std::size_t capacity)
     return 0;
 }
 
-int ApplicationDataFolder(char *out, std::size_t capacity)
-{
-    return WindowsFolder(out, capacity);
-}
+int ApplicationDataFolder(char *out, std::size_t capacity) { return WindowsFolder(out, capacity); }
 
 #endif

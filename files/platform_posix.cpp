@@ -11,15 +11,9 @@
 
 const char PATH_SEPARATOR = '/';
 
-int CommitToDisk(std::FILE *stream)
-{
-    return fsync(fileno(stream)) == 0;
-}
+int CommitToDisk(std::FILE *stream) { return fsync(fileno(stream)) == 0; }
 
-int MoveIntoPlace(const char *source, const char *target)
-{
-    return std::rename(source, target) == 0;
-}
+int MoveIntoPlace(const char *source, const char *target) { return std::rename(source, target) == 0; }
 
 /* A rename or an unlink does not ask for the file's own write right. */
 void MakeWritable(const char *) {}

@@ -11,10 +11,7 @@
 
 const char PATH_SEPARATOR = '\\';
 
-int CommitToDisk(std::FILE *stream)
-{
-    return _commit(_fileno(stream)) == 0;
-}
+int CommitToDisk(std::FILE *stream) { return _commit(_fileno(stream)) == 0; }
 
 int MoveIntoPlace(const char *source, const char *target)
 {

@@ -4,33 +4,33 @@
 #ifndef PELMORA_LISTS_TEXTS_H
 #define PELMORA_LISTS_TEXTS_H
 
-#define TOOL_HELP                                                                                          \
-    "pelmora-lists : vérifie, fouille, exporte et complète les listes de samples d'Ejay\n"                  \
-    "(pxddance, pxdrave, pxdhiphp), avec les mêmes règles que Pelmora.\n"                                   \
-    "\n"                                                                                                     \
-    "  pelmora-lists [--ejay DOSSIER] check\n"                                                               \
-    "      Lit les trois listes sans rien écrire et signale, par style, catégorie et rang :\n"               \
-    "      les samples introuvables, un même fichier listé deux fois dans un style, les\n"                    \
-    "      enregistrements que Pelmora garde de côté (plus de 500, valeur trop longue,\n"                      \
-    "      fin de fichier), chaque catégorie inconnue avec sa ligne. Puis un bilan.\n"                        \
-    "      Exemple : pelmora-lists check\n"                                                                  \
-    "  pelmora-lists [--ejay DOSSIER] find TEXTE\n"                                                          \
-    "      Les entrées dont les noms, le texte ou l'adresse contiennent TEXTE, sans tenir\n"                  \
-    "      compte des majuscules ni des accents majuscules, comme le volet les montre.\n"                    \
-    "      Exemple : pelmora-lists find basse\n"                                                             \
-    "  pelmora-lists [--ejay DOSSIER] export --csv FICHIER\n"                                                \
-    "      Toutes les entrées en CSV (UTF-8, une ligne d'en-tête) ; « - » : la sortie standard.\n"          \
-    "      Exemple : pelmora-lists export --csv samples.csv\n"                                               \
-    "  pelmora-lists [--ejay DOSSIER] import DOSSIER --style S --category C [--dry-run]\n"                   \
-    "      Ajoute chaque fichier .pxd de DOSSIER (par ordre de nom, sauf ceux déjà listés\n"                  \
-    "      dans ce style) à la catégorie C (loop, bass, synthy, voice, effect, drum,\n"                       \
-    "      sequence, special, rap) du style S (dance, rave, hiphop), jusqu'à 500.\n"                          \
-    "      --dry-run montre ce qui serait ajouté sans rien écrire. Refusé tant que\n"                        \
-    "      Pelmora est ouvert.\n"                                                                            \
-    "      Exemple : pelmora-lists import \"C:\\Mes sons\" --style dance --category bass\n"                  \
-    "\n"                                                                                                     \
-    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. Codes de sortie : 0 tout va bien,\n"            \
-    "1 la commande a trouvé quelque chose (check : un problème ; find : aucune entrée ;\n"                   \
+#define TOOL_HELP                                                                                                      \
+    "pelmora-lists : vérifie, fouille, exporte et complète les listes de samples d'Ejay\n"                           \
+    "(pxddance, pxdrave, pxdhiphp), avec les mêmes règles que Pelmora.\n"                                            \
+    "\n"                                                                                                               \
+    "  pelmora-lists [--ejay DOSSIER] check\n"                                                                         \
+    "      Lit les trois listes sans rien écrire et signale, par style, catégorie et rang :\n"                       \
+    "      les samples introuvables, un même fichier listé deux fois dans un style, les\n"                           \
+    "      enregistrements que Pelmora garde de côté (plus de 500, valeur trop longue,\n"                            \
+    "      fin de fichier), chaque catégorie inconnue avec sa ligne. Puis un bilan.\n"                                \
+    "      Exemple : pelmora-lists check\n"                                                                            \
+    "  pelmora-lists [--ejay DOSSIER] find TEXTE\n"                                                                    \
+    "      Les entrées dont les noms, le texte ou l'adresse contiennent TEXTE, sans tenir\n"                          \
+    "      compte des majuscules ni des accents majuscules, comme le volet les montre.\n"                              \
+    "      Exemple : pelmora-lists find basse\n"                                                                       \
+    "  pelmora-lists [--ejay DOSSIER] export --csv FICHIER\n"                                                          \
+    "      Toutes les entrées en CSV (UTF-8, une ligne d'en-tête) ; « - » : la sortie standard.\n"                 \
+    "      Exemple : pelmora-lists export --csv samples.csv\n"                                                         \
+    "  pelmora-lists [--ejay DOSSIER] import DOSSIER --style S --category C [--dry-run]\n"                             \
+    "      Ajoute chaque fichier .pxd de DOSSIER (par ordre de nom, sauf ceux déjà listés\n"                        \
+    "      dans ce style) à la catégorie C (loop, bass, synthy, voice, effect, drum,\n"                              \
+    "      sequence, special, rap) du style S (dance, rave, hiphop), jusqu'à 500.\n"                                  \
+    "      --dry-run montre ce qui serait ajouté sans rien écrire. Refusé tant que\n"                               \
+    "      Pelmora est ouvert.\n"                                                                                      \
+    "      Exemple : pelmora-lists import \"C:\\Mes sons\" --style dance --category bass\n"                            \
+    "\n"                                                                                                               \
+    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. Codes de sortie : 0 tout va bien,\n"                     \
+    "1 la commande a trouvé quelque chose (check : un problème ; find : aucune entrée ;\n"                          \
     "import : des fichiers sans place), 2 erreur d'utilisation ou de fichier.\n"
 
 /* Errors, one line each after "pelmora-lists : ". */
@@ -48,8 +48,7 @@
 #define TOOL_LIST_UNREADABLE "le fichier \"%s\" n'a pas pu être lu jusqu'au bout"
 #define TOOL_CSV_NOT_WRITTEN "le fichier \"%s\" n'a pas pu être écrit"
 #define TOOL_FOLDER_MISSING "le dossier \"%s\" est introuvable"
-#define TOOL_PELMORA_RUNNING                                                                        \
-    "Pelmora est ouvert : il réécrirait les listes en se fermant ; fermez-le, puis recommencez"
+#define TOOL_PELMORA_RUNNING "Pelmora est ouvert : il réécrirait les listes en se fermant ; fermez-le, puis recommencez"
 #define TOOL_LISTS_REFUSED "les listes n'ont pas pu être chargées comme Pelmora les charge : rien n'a été écrit"
 #define TOOL_LIST_CHANGED "le fichier \"%s\" a changé pendant l'import : rien n'a été écrit"
 #define TOOL_LISTS_NOT_SAVED "ces listes n'ont pas pu être écrites et sont restées telles quelles :%s"
@@ -63,8 +62,8 @@
 #define TOOL_UNFINISHED "%s, ligne %d : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
 #define TOOL_AFTER_END_MARK "%s, ligne %d : du texte après une marque de fin de fichier, gardé tel quel\n"
 #define TOOL_UNKNOWN_KEYWORD "%s, ligne %d : catégorie \"%s\" inconnue (Pelmora refuserait de démarrer)\n"
-#define TOOL_CHECK_SUMMARY                                                                                    \
-    "Bilan : %d entrées ; %d samples introuvables, %d doublons, %d en trop, %d valeurs trop longues, "       \
+#define TOOL_CHECK_SUMMARY                                                                                             \
+    "Bilan : %d entrées ; %d samples introuvables, %d doublons, %d en trop, %d valeurs trop longues, "                \
     "%d fins de fichier gardées, %d catégories inconnues.\n"
 
 /* find */

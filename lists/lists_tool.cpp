@@ -132,7 +132,8 @@ int CheckUsage(const Options &options, Console &console)
                 return console.Fail(Format(TOOL_OPTION_NOT_HERE, used.c_str(), command.command));
         }
         for (const char *required : command.required) {
-            if (required != nullptr && std::find(options.used.begin(), options.used.end(), required) == options.used.end())
+            if (required != nullptr &&
+                std::find(options.used.begin(), options.used.end(), required) == options.used.end())
                 return console.Fail(Format(TOOL_MISSING_OPTION, command.command, required));
         }
         return TOOL_OK;
@@ -244,7 +245,8 @@ void ReportNotes(int index, const ListReading &reading, CheckCounts *counts, Con
         case RECORD_UNFINISHED:
         case RECORD_AFTER_END_MARK:
             counts->ends++;
-            console.Say(Format(note.fate == RECORD_UNFINISHED ? TOOL_UNFINISHED : TOOL_AFTER_END_MARK, style, note.line));
+            console.Say(
+                Format(note.fate == RECORD_UNFINISHED ? TOOL_UNFINISHED : TOOL_AFTER_END_MARK, style, note.line));
             break;
         case RECORD_UNKNOWN_KEYWORD:
             counts->unknown++;
@@ -332,8 +334,16 @@ int Export(const AppSettings &settings, const std::string &target, Console &cons
         return TOOL_ERROR;
     std::string csv = Cp1252ToUtf8(TOOL_CSV_HEADER);
     ForEachEntry([&](int index, int category, int row, const SampleRecord &r) {
-        const std::string fields[] = {STYLE_NAMES[index], CATEGORY_KEYWORDS[category - 1], std::to_string(row),
-                                      r.number, r.path, r.extraText, r.keyword, r.duration, r.nameLine1, r.nameLine2};
+        const std::string fields[] = {STYLE_NAMES[index],
+                                      CATEGORY_KEYWORDS[category - 1],
+                                      std::to_string(row),
+                                      r.number,
+                                      r.path,
+                                      r.extraText,
+                                      r.keyword,
+                                      r.duration,
+                                      r.nameLine1,
+                                      r.nameLine2};
         for (const std::string &field : fields)
             AppendCsvField(&csv, field, &field == &fields[9]);
     });
@@ -481,7 +491,8 @@ int Import(const Options &options, const AppSettings &settings, Console &console
         } else if (!FitsAList(file.path)) {
             refused++;
             told += Format(TOOL_UNFIT_NAME, file.path.c_str());
-        } else if (!AppendSample(list, {nullptr, file.path.c_str(), nullptr, nullptr, nullptr, file.name.c_str(), nullptr},
+        } else if (!AppendSample(list,
+                                 {nullptr, file.path.c_str(), nullptr, nullptr, nullptr, file.name.c_str(), nullptr},
                                  category)) {
             noRoom++;
         } else {

@@ -9,16 +9,10 @@
 
 #include "resources/resource.h"
 
-bool PelmoraIsRunning()
-{
-    return FindWindowA(MAIN_CLASS_NAME, nullptr) != nullptr;
-}
+bool PelmoraIsRunning() { return FindWindowA(MAIN_CLASS_NAME, nullptr) != nullptr; }
 
 #else
 
-bool PelmoraIsRunning()
-{
-    return false;
-}
+bool PelmoraIsRunning() { return false; }
 
 #endif

@@ -24,20 +24,11 @@ const char *const CLASS_WINDOW = "WINDOW";
 const char *const TEXT_MEMBERS[] = {"ejayDir", "progEjay"};
 
 /* ZEF's interface predates const; it never writes through these. */
-char *ZefText(const char *text)
-{
-    return const_cast<char *>(text);
-}
+char *ZefText(const char *text) { return const_cast<char *>(text); }
 
-int MemberExists(const char *member)
-{
-    return ZEF_ExistMember(ZefText(member), &g_settingsDocument) == 1;
-}
+int MemberExists(const char *member) { return ZEF_ExistMember(ZefText(member), &g_settingsDocument) == 1; }
 
-int ClassExists(const char *name)
-{
-    return ZEF_ExistClass(ZefText(name), &g_settingsDocument) == 1;
-}
+int ClassExists(const char *name) { return ZEF_ExistClass(ZefText(name), &g_settingsDocument) == 1; }
 
 /* Fetches a member into a ZEF_TEXT_SIZE buffer; 0 when it is missing. */
 int FetchMember(const char *member, char *out)
@@ -150,16 +141,12 @@ void BuildSettingsDocument(const AppSettings &settings)
     AddNumberMember(CLASS_SYSTEM, "runEjay", settings.runEjay);
 
     char position[32];
-    std::snprintf(position, sizeof position, "%d,%d", settings.position.left,
-                  settings.position.top);
+    std::snprintf(position, sizeof position, "%d,%d", settings.position.left, settings.position.top);
     ZEF_AddClass(ZefText(CLASS_WINDOW), &g_settingsDocument);
     ZEF_AddMember(ZefText(CLASS_WINDOW), ZefText("position"), position, &g_settingsDocument);
 }
 
-int WriteSettingsDocument(const char *path)
-{
-    return ZEF_WriteFile(ZefText(path), &g_settingsDocument) == ZEF_OK;
-}
+int WriteSettingsDocument(const char *path) { return ZEF_WriteFile(ZefText(path), &g_settingsDocument) == ZEF_OK; }
 
 int WriteUserCopy(char *written, std::size_t capacity)
 {

@@ -18,30 +18,24 @@
 #include "settings/system_dialog.h"
 
 #define FIRST_RUN_EJAY_DIR "C:\\"
-#define TEXT_EJAY_DIR_TOO_LONG                                                   \
-    "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "   \
+#define TEXT_EJAY_DIR_TOO_LONG                                                                                         \
+    "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "                                         \
     "des listes (\"pxddance\") dans un chemin de 255 caractères au plus."
-#define TEXT_NOT_KEPT_FORMAT                                                      \
-    "Le chemin \"%s\" ne pourrait pas être gardé tel quel dans \"Pelmora.ini\" : " \
-    "il ne doit contenir ni \";\", ni \"//\", ni tabulation, ni commencer ou "    \
+#define TEXT_NOT_KEPT_FORMAT                                                                                           \
+    "Le chemin \"%s\" ne pourrait pas être gardé tel quel dans \"Pelmora.ini\" : "                                   \
+    "il ne doit contenir ni \";\", ni \"//\", ni tabulation, ni commencer ou "                                         \
     "finir par un blanc."
 
 namespace {
 
-bool IsFirstRun(void)
-{
-    return settingsReady == 0;
-}
+bool IsFirstRun(void) { return settingsReady == 0; }
 
 void SetCheck(HWND hDlg, int control, bool ticked)
 {
     CheckDlgButton(hDlg, control, ticked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-int IsTicked(HWND hDlg, int control)
-{
-    return IsDlgButtonChecked(hDlg, control) == BST_CHECKED ? 1 : 0;
-}
+int IsTicked(HWND hDlg, int control) { return IsDlgButtonChecked(hDlg, control) == BST_CHECKED ? 1 : 0; }
 
 void OnInitDialog(HWND hDlg)
 {
@@ -93,8 +87,7 @@ void OnBrowse(HWND hDlg)
     AppSettings &settings = g_appState.settings;
     std::snprintf(settings.progEjay, sizeof settings.progEjay, "%s", g_textBuffer);
     if (chooser.nFileOffset < sizeof g_textBuffer) {
-        std::memset(g_textBuffer + chooser.nFileOffset, 0,
-                    sizeof g_textBuffer - chooser.nFileOffset);
+        std::memset(g_textBuffer + chooser.nFileOffset, 0, sizeof g_textBuffer - chooser.nFileOffset);
     }
     SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, g_textBuffer);
 }
@@ -186,30 +179,21 @@ void OnCancel(HWND hDlg)
 void OnCommand(HWND hDlg, int identifier)
 {
     switch (identifier) {
-    case IDC_SYSTEM_BROWSE:   OnBrowse(hDlg); break;
+    case IDC_SYSTEM_BROWSE: OnBrowse(hDlg); break;
     case IDC_SYSTEM_VALIDATE: OnValidate(hDlg); break;
-    case IDC_SYSTEM_CANCEL:   OnCancel(hDlg); break;
-    default:                  break;
+    case IDC_SYSTEM_CANCEL: OnCancel(hDlg); break;
+    default: break;
     }
 }
 
 INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(hDlg);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(hDlg, LOWORD(wParam));
-        return FALSE;
-    case WM_CLOSE:
-        OnCancel(hDlg);
-        return FALSE;
-    case WM_DESTROY:
-        ForgetDialog(hDlg);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_INITDIALOG: OnInitDialog(hDlg); return TRUE;
+    case WM_COMMAND: OnCommand(hDlg, LOWORD(wParam)); return FALSE;
+    case WM_CLOSE: OnCancel(hDlg); return FALSE;
+    case WM_DESTROY: ForgetDialog(hDlg); return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -217,7 +201,6 @@ INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM
 
 void OpenSystemDialog(HWND owner)
 {
-    HWND dialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_SYSTEM), owner,
-                                     SystemDialogProc, 0);
+    HWND dialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_SYSTEM), owner, SystemDialogProc, 0);
     g_hDialog = dialog;
 }

@@ -20,13 +20,13 @@
 #define ZEF_H
 
 #ifdef _WIN32
-#  ifdef ZEF_BUILDING_LIBRARY
-#    define ZEF_API __declspec(dllexport)
-#  else
-#    define ZEF_API __declspec(dllimport)
-#  endif
+#ifdef ZEF_BUILDING_LIBRARY
+#define ZEF_API __declspec(dllexport)
 #else
-#  define ZEF_API __attribute__((visibility("default")))
+#define ZEF_API __declspec(dllimport)
+#endif
+#else
+#define ZEF_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus

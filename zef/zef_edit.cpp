@@ -145,10 +145,7 @@ int ZEF_DelMember(char *name, ZEFINFO *info)
     return ZEF_OK;
 }
 
-int ZEF_SetMember(char *name, char *newName, ZEFINFO *info)
-{
-    return SetMemberText(name, newName, info, MEMBER_NAME);
-}
+int ZEF_SetMember(char *name, char *newName, ZEFINFO *info) { return SetMemberText(name, newName, info, MEMBER_NAME); }
 
 int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
 {
@@ -164,7 +161,4 @@ int ZEF_SetClass(char *name, char *newName, ZEFINFO *info)
     return ZEF_OK;
 }
 
-int ZEF_SetInit(char *member, char *value, ZEFINFO *info)
-{
-    return SetMemberText(member, value, info, MEMBER_INIT);
-}
+int ZEF_SetInit(char *member, char *value, ZEFINFO *info) { return SetMemberText(member, value, info, MEMBER_INIT); }

@@ -49,10 +49,7 @@ void AppendClass(std::string *text, const ZEFCLASS &cls)
 
 } // namespace
 
-double ZEF_GetVersion(void)
-{
-    return 1.0;
-}
+double ZEF_GetVersion(void) { return 1.0; }
 
 int ZEF_OpenFile(char *path, ZEFINFO *info)
 {

@@ -19,10 +19,7 @@ struct TextCursor {
 };
 
 /* A NUL or 0xFF where a line starts is not part of the line. */
-bool IsDroppedFirst(char c)
-{
-    return c == '\0' || static_cast<unsigned char>(c) == 0xFF;
-}
+bool IsDroppedFirst(char c) { return c == '\0' || static_cast<unsigned char>(c) == 0xFF; }
 
 /* Reads one line without its line end into line, keeping its first
    ZEF_LINE_SIZE characters. A NUL inside a line ends its text. Returns 0
@@ -34,7 +31,8 @@ int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
     if (in->next == in->end)
         return 0;
     const char *start = in->next;
-    const char *lineFeed = static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
+    const char *lineFeed =
+        static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
     const char *stop = lineFeed != nullptr ? lineFeed : in->end;
     in->next = lineFeed != nullptr ? lineFeed + 1 : in->end;
     if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
@@ -47,10 +45,7 @@ int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
     return 1;
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 const char *SkipBlanks(const char *text)
 {
@@ -111,8 +106,8 @@ void AddMemberLine(ZEFINFO *info, const char *line, int current)
         return;
     }
     const char *value = SkipBlanks(equals + 1);
-    zef_store_member(info, cls, cls->memberCount, name, static_cast<std::size_t>(TrimEnd(name, equals) - name),
-                     value, static_cast<std::size_t>(ValueEnd(value) - value));
+    zef_store_member(info, cls, cls->memberCount, name, static_cast<std::size_t>(TrimEnd(name, equals) - name), value,
+                     static_cast<std::size_t>(ValueEnd(value) - value));
 }
 
 } // namespace

@@ -24,8 +24,8 @@ ZEFCLASS *zef_find_member(ZEFINFO *info, const char *name, int needInit, int *sl
         if (!cls->used)
             continue;
         for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
-            if (cls->members[m].used && (!needInit || cls->inits[m].used)
-                && zef_names_match(name, cls->members[m].name)) {
+            if (cls->members[m].used && (!needInit || cls->inits[m].used) &&
+                zef_names_match(name, cls->members[m].name)) {
                 *slot = m;
                 return cls;
             }

@@ -21,10 +21,7 @@ int zef_text_fits(const char *text)
     return text != nullptr && memchr(text, '\0', ZEF_TEXT_SIZE) != NULL;
 }
 
-int zef_is_name(const char *text)
-{
-    return zef_text_fits(text) && text[0] != '\0';
-}
+int zef_is_name(const char *text) { return zef_text_fits(text) && text[0] != '\0'; }
 
 void zef_store_text(char field[ZEF_TEXT_SIZE], const char *text, size_t length)
 {
@@ -34,8 +31,8 @@ void zef_store_text(char field[ZEF_TEXT_SIZE], const char *text, size_t length)
     memcpy(field, text, length);
 }
 
-void zef_store_member(ZEFINFO *info, ZEFCLASS *cls, int slot, const char *name, size_t nameLength,
-                      const char *value, size_t valueLength)
+void zef_store_member(ZEFINFO *info, ZEFCLASS *cls, int slot, const char *name, size_t nameLength, const char *value,
+                      size_t valueLength)
 {
     zef_store_text(cls->members[slot].name, name, nameLength);
     zef_store_text(cls->inits[slot].text, value, valueLength);

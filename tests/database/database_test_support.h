@@ -58,8 +58,8 @@ inline std::string Tables(const StyleDatabase *styles, int count)
         for (int category = 0; category < CATEGORY_COUNT; ++category) {
             const CategoryList &list = styles[style].lists[category];
             if (list.count > 0)
-                text += (text.empty() ? "" : ", ") + std::string(1, "DRH"[style]) + std::to_string(category + 1) +
-                        ":" + Numbers(list);
+                text += (text.empty() ? "" : ", ") + std::string(1, "DRH"[style]) + std::to_string(category + 1) + ":" +
+                        Numbers(list);
         }
     return text;
 }

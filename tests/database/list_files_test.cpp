@@ -62,7 +62,8 @@ TEST_F(ListFiles, TheThreeFilesFillTheirOwnStyles)
     std::unique_ptr<AppState> state = Load();
     EXPECT_EQ(Tables(state->styles, STYLE_COUNT).substr(0, 20), "D1:2, D9:1, R6:3, H8");
     EXPECT_EQ(state->styles[2].lists[7].count, 500);
-    EXPECT_EQ(Reported(), std::vector<std::string>{KeptAside(File("pxddance"), 1) + "\n" + KeptAside(File("pxdhiphp"), 2)});
+    EXPECT_EQ(Reported(),
+              std::vector<std::string>{KeptAside(File("pxddance"), 1) + "\n" + KeptAside(File("pxdhiphp"), 2)});
     EXPECT_EQ(LoadSampleLists(nullptr), LISTS_REFUSED);
 }
 
@@ -76,14 +77,16 @@ TEST_F(ListFiles, WhatStopsALoad)
         bool folder;
         ListLoadResult result;
         std::string message, tables;
-    } rows[] = {
-        {1, "pxddance", false, LISTS_NOT_FOUND, "Le fichier \"" + File("pxddance") + "\" est introuvable !            ", ""},
-        {2, "pxdrave", false, LISTS_NOT_FOUND, "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
-        {3, "pxdrave", true, LISTS_REFUSED,
-         "Le fichier \"" + File("pxdrave") + "\" n'a pas pu être lu jusqu'au bout (disque ou réseau en défaut ?) : "
-         "le programme s'arrête sans rien écrire, le fichier reste tel quel.            ", "D1:1"},
-        {4, "", false, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"},
-    };
+    } rows[] = {{1, "pxddance", false, LISTS_NOT_FOUND,
+                 "Le fichier \"" + File("pxddance") + "\" est introuvable !            ", ""},
+                {2, "pxdrave", false, LISTS_NOT_FOUND,
+                 "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
+                {3, "pxdrave", true, LISTS_REFUSED,
+                 "Le fichier \"" + File("pxdrave") +
+                     "\" n'a pas pu être lu jusqu'au bout (disque ou réseau en défaut ?) : "
+                     "le programme s'arrête sans rien écrire, le fichier reste tel quel.            ",
+                 "D1:1"},
+                {4, "", false, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"}};
     for (const Row &row : rows) {
         Reported().clear();
         fs::remove_all(File("pxdrave"));
@@ -111,8 +114,9 @@ TEST_F(ListFiles, WhatStopsALoad)
 TEST_F(ListFiles, LoadSaveLoadGivesTheWritersFormAndTheSameTables)
 {
     std::string wide = Record({"1", std::string(255, 'p'), "", "drum", "1", std::string(49, 'a'), ""});
-    WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + wide + BASS +
-                   LOOP_B, "", "");
+    WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + wide +
+                   BASS + LOOP_B,
+               "", "");
     std::unique_ptr<AppState> first = Load();
     ListSaveReport report;
     EXPECT_EQ(SaveSampleLists(first.get(), &report), 1);
@@ -133,8 +137,9 @@ TEST_F(ListFiles, AddedEntriesAreWrittenWithEmptyNumberAndExtraAndTheListsKeywor
     AppendSample(CategoryListOf(state.get(), STYLE_HIPHOP, 9), loaded, 9);
     state->styles[2].lists[8].slots[1].used = 2; /* not a used slot: not written */
     EXPECT_EQ(SaveSampleLists(state.get(), nullptr), 1);
-    EXPECT_EQ(OnDisk(), "|\"\"\r\n\"C:\\Mes sons\\cri.pxd\"\r\n\"\"\r\n\"voice\"\r\n\"5\"\r\n\"Cri \"fort\"\"\r\n\"aigu\"\r\n"
-                        "|\"3\"\r\n\"C:\\r.pxd\"\r\n\"z\"\r\n\"rap\"\r\n\"1\"\r\n\"R\"\r\n\"r\"\r\n");
+    EXPECT_EQ(OnDisk(),
+              "|\"\"\r\n\"C:\\Mes sons\\cri.pxd\"\r\n\"\"\r\n\"voice\"\r\n\"5\"\r\n\"Cri \"fort\"\"\r\n\"aigu\"\r\n"
+              "|\"3\"\r\n\"C:\\r.pxd\"\r\n\"z\"\r\n\"rap\"\r\n\"1\"\r\n\"R\"\r\n\"r\"\r\n");
 }
 
 /* A failure leaves the old list as it was, names it, and the other lists

@@ -46,7 +46,8 @@ protected:
 
 TEST_F(ListFormat, ValuesAsRead)
 {
-    const std::string wide = std::string(9, '9') + "|" + std::string(255, 'p') + "|x|loop|2|" + std::string(49, 'n') + "||1";
+    const std::string wide =
+        std::string(9, '9') + "|" + std::string(255, 'p') + "|x|loop|2|" + std::string(49, 'n') + "||1";
     struct Row {
         int id;
         std::string bytes, first;
@@ -58,14 +59,16 @@ TEST_F(ListFormat, ValuesAsRead)
          "  1  |C:\\a.pxd|x|loop|2|Basse|profonde|1", 1}, /* blanks kept, quotes anywhere removed */
         {4, "1\nC:\\a b.pxd\n\nloop\n2\nBasse\nprofonde\n", "1|C:\\a b.pxd||loop|2|Basse|profonde|1", 1},
         {5, HEAD + "\"Voix\réthérée\"\n\"\"\n", "1|C:\\a.pxd|x|loop|2|Voix\réthérée||1", 1}, /* a lone CR stays */
-        {6, HEAD + "\"Basse\"\n\"profonde\"", PLAIN, 1},                                   /* no final line end */
-        {7, HEAD + "Basse\nprofonde\r", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1", 1},   /* nor after a last CR */
-        {8, HEAD + "Basse\nprofonde\r\r\n", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1", 1}, /* only the CR before LF goes */
+        {6, HEAD + "\"Basse\"\n\"profonde\"", PLAIN, 1},                                     /* no final line end */
+        {7, HEAD + "Basse\nprofonde\r", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1", 1},       /* nor after a last CR */
+        {8, HEAD + "Basse\nprofonde\r\r\n", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1",
+         1}, /* only the CR before LF goes */
         {9, "", "|||||||0", 0},
         {10, A + "\r\n\n  \r\n\n\n\t\n\n\n\r\n", PLAIN, 1}, /* blank lines at the end, more than a record's worth */
         {11, A + Numbered("loop", 2), PLAIN, 2},
-        {12, "\"" + std::string(9, '9') + "\"\r\n\"" + std::string(255, 'p') + "\"\r\nx\r\nloop\r\n2\r\n" +
-                 std::string(49, 'n') + "\r\n\"\"\r\n",
+        {12,
+         "\"" + std::string(9, '9') + "\"\r\n\"" + std::string(255, 'p') + "\"\r\nx\r\nloop\r\n2\r\n" +
+             std::string(49, 'n') + "\r\n\"\"\r\n",
          wide, 1}, /* every field full: a 257-character line still fits the reader */
     };
     for (const Row &row : rows) {
@@ -85,7 +88,8 @@ TEST_F(ListFormat, WhatTheTablesCannotHoldIsKeptByteForByte)
     const std::string name50 = "1\n2\n3\nloop\n5\n" + std::string(50, 'n') + "\n7\n"; /* LF only, kept so */
     const std::string hugeLine = Record({"1", "C:\\h.pxd", "", "loop", "2", std::string(1 << 20, 'h'), ""});
     const std::string quotes258 = Record({"1", "C:\\q.pxd" + std::string(248, '"'), "", "loop", "2", "Q", ""});
-    const std::string noEnd = "\"8\"\r\n\"C:\\e.pxd\"\r\n\"\"\r\n\"loop\"\r\n\"2\"\r\n\"" + std::string(60, 'e') + "\"\r\n\"\"";
+    const std::string noEnd =
+        "\"8\"\r\n\"C:\\e.pxd\"\r\n\"\"\r\n\"loop\"\r\n\"2\"\r\n\"" + std::string(60, 'e') + "\"\r\n\"\"";
     struct Row {
         int id;
         std::string bytes, notes, saved;
@@ -97,11 +101,11 @@ TEST_F(ListFormat, WhatTheTablesCannotHoldIsKeptByteForByte)
         {4, A + Record({"1", "C:\\z.pxd", "", "loop", "2", std::string("nu\0l", 4), ""}) + B, "8:too wide(1)", "", 1},
         {5, A + hugeLine + B, "8:too wide(1)", "", 1},
         {6, A + quotes258 + B, "8:too wide(1)", "", 1}, /* its value fits, its line not the reader's buffer */
-        {7, A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", "15:unfinished", A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", 1},
+        {7, A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", "15:unfinished",
+         A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", 1},
         {8, A + "\x1a" + B, "8:after Ctrl-Z", A + "\x1a" + B, 1},
         {9, A + "\r\n\x1a\r\n", "", A + "\x1a\r\n", 0}, /* a mark at the end holds nothing to tell */
-        {10, A + B + noEnd, "15:too wide(1)", A + noEnd + "\r\n" + B, 1},
-    };
+        {10, A + B + noEnd, "15:too wide(1)", A + noEnd + "\r\n" + B, 1}};
     for (Row &row : rows) {
         if (row.saved.empty()) /* the kept record between the loop and the bass entries */
             row.saved = A + row.bytes.substr(A.size(), row.bytes.size() - A.size() - B.size()) + B;
@@ -137,12 +141,13 @@ TEST_F(ListFormat, KeywordsMatchExactly)
     struct Row {
         int id;
         const char *keyword, *tables; /* tables null: refused */
-    } rows[] = {{1, "loop", "D1:2, D2:1 3"}, {2, "synthy", "D2:1 3, D3:2"}, {3, "rap", "D2:1 3, D9:2"},
-                {4, "Loop", nullptr},        {5, "loop ", nullptr},         {6, " loop", nullptr},
-                {7, "RAP", nullptr},         {8, "", nullptr},              {9, "loops", nullptr}};
+    } rows[] = {
+        {1, "loop", "D1:2, D2:1 3"}, {2, "synthy", "D2:1 3, D3:2"}, {3, "rap", "D2:1 3, D9:2"}, {4, "Loop", nullptr},
+        {5, "loop ", nullptr},       {6, " loop", nullptr},         {7, "RAP", nullptr},        {8, "", nullptr},
+        {9, "loops", nullptr}};
     for (const Row &row : rows) {
-        std::string list = Numbered("bass", 1) + Record({"2", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) +
-                           Numbered("bass", 3);
+        std::string list =
+            Numbered("bass", 1) + Record({"2", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 3);
         EXPECT_EQ(Read(list), row.tables != nullptr) << "row " << row.id;
         EXPECT_EQ(Tables(db.get(), 1), row.tables ? row.tables : "D2:1") << "row " << row.id;
         EXPECT_EQ(Notes(reading), row.tables ? "" : "8:unknown[" + std::string(row.keyword) + "]") << "row " << row.id;

@@ -32,10 +32,7 @@ bool SlotsFromAreZero(const CategoryList &list, int first)
     return true;
 }
 
-bool Same(const CategoryList &a, const CategoryList &b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool Same(const CategoryList &a, const CategoryList &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 } // namespace
 
@@ -57,14 +54,17 @@ TEST(SampleTables, AppendStoresAtSlotCountCutToTheFieldsAndStopsAt500)
 {
     std::unique_ptr<CategoryList> list = ListOf(1);
     std::string longName(80, 'n'), longPath(300, 'p');
-    EXPECT_EQ(AppendSample(list.get(), {nullptr, longPath.c_str(), nullptr, "sequencesequence", "98765432109",
-                                        longName.c_str(), "aigu"}, 7), 1);
+    EXPECT_EQ(AppendSample(
+                  list.get(),
+                  {nullptr, longPath.c_str(), nullptr, "sequencesequence", "98765432109", longName.c_str(), "aigu"}, 7),
+              1);
     ASSERT_EQ(list->count, 2);
     const SampleRecord &record = list->slots[1];
     EXPECT_EQ(record.used, 1u);
     EXPECT_EQ(record.categoryNumber, 7u);
-    EXPECT_EQ(std::string(record.number) + "|" + record.extraText + "|" + record.keyword + "|" + record.duration +
-                  "|" + record.nameLine2, "||sequenceseq|987654321|aigu");
+    EXPECT_EQ(std::string(record.number) + "|" + record.extraText + "|" + record.keyword + "|" + record.duration + "|" +
+                  record.nameLine2,
+              "||sequenceseq|987654321|aigu");
     EXPECT_EQ(std::string(record.path), std::string(255, 'p'));
     EXPECT_EQ(std::string(record.nameLine1), std::string(49, 'n'));
     EXPECT_TRUE(SlotsFromAreZero(*list, 2)); /* nothing spilled into the next slot */
@@ -95,7 +95,8 @@ TEST(SampleTables, RemovingMovesTheEntriesBehindUpWithAllTheirFields)
             const SampleRecord &record = list->slots[slot];
             std::string number = record.number;
             EXPECT_EQ(std::string(record.extraText) + record.path + record.keyword,
-                      "e" + number + "C:\\s" + number + ".pxdbass") << "row " << row.id;
+                      "e" + number + "C:\\s" + number + ".pxdbass")
+                << "row " << row.id;
             EXPECT_EQ(record.used * 10 + record.categoryNumber, 12u) << "row " << row.id;
         }
         EXPECT_TRUE(SlotsFromAreZero(*list, list->count)) << "row " << row.id;
@@ -109,7 +110,7 @@ TEST(SampleTables, CompactionKeepsOnlyFlagOneInOrder)
     for (int slot = 0; slot < 9; ++slot)
         if (slot != 3 && slot != 7)
             source->slots[slot].used = (slot == 5) ? 2 : 0; /* 2 is not "used" */
-    std::unique_ptr<CategoryList> target = ListOf(5); /* old content must go */
+    std::unique_ptr<CategoryList> target = ListOf(5);       /* old content must go */
     EXPECT_EQ(CompactCategoryList(source.get(), target.get()), 1);
     EXPECT_EQ(Numbers(*target), "4 8");
     EXPECT_STREQ(target->slots[0].extraText, "e4");
@@ -127,19 +128,27 @@ TEST(SampleRow, RowTexts)
         std::size_t capacity;
     } rows[] = {
         {1, "12", "Basse", "profonde", "C:\\Ejay\\b01.pxd",
-         "<n\xB0" "12> - [Basse] - [profonde] - [adresse: C:\\Ejay\\b01.pxd]", ROW_TEXT_CAPACITY},
-        {2, "", "Voix", "éthérée", "D:\\v.pxd", "<n\xB0> - [Voix] - [\xE9th\xE9r\xE9" "e] - [adresse: D:\\v.pxd]",
+         "<n\xB0"
+         "12> - [Basse] - [profonde] - [adresse: C:\\Ejay\\b01.pxd]",
+         ROW_TEXT_CAPACITY},
+        {2, "", "Voix", "éthérée", "D:\\v.pxd",
+         "<n\xB0> - [Voix] - [\xE9th\xE9r\xE9"
+         "e] - [adresse: D:\\v.pxd]",
          ROW_TEXT_CAPACITY},
         {3, "", "", "", "", "<n\xB0> - [] - [] - [adresse: ]", ROW_TEXT_CAPACITY},
         {4, std::string(9, '9'), std::string(49, 'a'), std::string(49, 'b'), std::string(255, 'p'),
          "<n\xB0" + std::string(9, '9') + "> - [" + std::string(49, 'a') + "] - [" + std::string(49, 'b') +
-             "] - [adresse: " + std::string(255, 'p') + "]", ROW_TEXT_CAPACITY}, /* the widest row, whole */
-        {5, "1", "Basse", "profonde", "C:\\b.pxd", "<n\xB0" "1> - ", 9}, /* cut and terminated */
+             "] - [adresse: " + std::string(255, 'p') + "]",
+         ROW_TEXT_CAPACITY}, /* the widest row, whole */
+        {5, "1", "Basse", "profonde", "C:\\b.pxd",
+         "<n\xB0"
+         "1> - ",
+         9}, /* cut and terminated */
     };
     for (const Row &row : rows) {
         std::unique_ptr<CategoryList> list(new CategoryList());
-        AppendSample(list.get(), {row.number.c_str(), row.path.c_str(), "", "loop", "1", row.name1.c_str(),
-                                  row.name2.c_str()}, 1);
+        AppendSample(list.get(),
+                     {row.number.c_str(), row.path.c_str(), "", "loop", "1", row.name1.c_str(), row.name2.c_str()}, 1);
         std::string text(ROW_TEXT_CAPACITY, 'z');
         int length = FormatSampleRow(list->slots[0], &text[0], row.capacity);
         EXPECT_EQ(std::string(text.c_str()), row.expected) << "row " << row.id;

@@ -52,7 +52,8 @@ inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam =
 {
     DWORD_PTR answer = 0;
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer)
-               ? static_cast<LRESULT>(answer) : -1;
+               ? static_cast<LRESULT>(answer)
+               : -1;
 }
 
 /* True once the window's thread has handled a WM_NULL, i.e. is back in its
@@ -73,7 +74,10 @@ inline Match OfClass(const char *className)
 }
 
 /* A dialog holding a control of that identifier. */
-inline Match DialogWith(int id) { return [id](HWND w) { return OfClass("#32770")(w) && GetDlgItem(w, id); }; }
+inline Match DialogWith(int id)
+{
+    return [id](HWND w) { return OfClass("#32770")(w) && GetDlgItem(w, id); };
+}
 inline bool IsFileChooser(HWND window) { return DialogWith(kFileNameField)(window); }
 inline bool IsMessageBox(HWND window) { return DialogWith(kMessageText)(window) && !IsFileChooser(window); }
 
@@ -81,10 +85,12 @@ inline bool IsMessageBox(HWND window) { return DialogWith(kMessageText)(window) 
 inline std::vector<HWND> WindowsOf(DWORD pid, const Match &match)
 {
     std::vector<HWND> all, found;
-    EnumWindows([](HWND window, LPARAM list) -> BOOL {
-        reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&all));
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
     for (HWND window : all) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
@@ -102,7 +108,10 @@ inline HWND WaitFor(DWORD pid, const Match &match, int timeoutMs = kTimeoutMs)
     return !found.empty() && Sync(found[0]) ? found[0] : nullptr;
 }
 
-inline bool WaitUntilGone(HWND window) { return WaitUntil([&] { return !IsWindow(window); }); }
+inline bool WaitUntilGone(HWND window)
+{
+    return WaitUntil([&] { return !IsWindow(window); });
+}
 
 /* A window's text (lengthMessage WM_GETTEXTLENGTH) or a list box's row. */
 inline std::string Read(HWND window, UINT lengthMessage = WM_GETTEXTLENGTH, WPARAM row = 0)
@@ -110,8 +119,8 @@ inline std::string Read(HWND window, UINT lengthMessage = WM_GETTEXTLENGTH, WPAR
     const LRESULT length = std::max<LRESULT>(Ask(window, lengthMessage, row), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const bool isRow = lengthMessage == LB_GETTEXTLEN;
-    const LRESULT copied = Ask(window, isRow ? LB_GETTEXT : WM_GETTEXT, isRow ? row : text.size(),
-                               reinterpret_cast<LPARAM>(&text[0]));
+    const LRESULT copied =
+        Ask(window, isRow ? LB_GETTEXT : WM_GETTEXT, isRow ? row : text.size(), reinterpret_cast<LPARAM>(&text[0]));
     std::string narrow(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)), '\0');
     WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(narrow.size()), &narrow[0],
                         static_cast<int>(narrow.size()), nullptr, nullptr);
@@ -218,7 +227,8 @@ struct Program {
 using FileHold = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
 inline FileHold Hold(const std::string &path, DWORD sharing = FILE_SHARE_READ | FILE_SHARE_DELETE)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return FileHold(file == INVALID_HANDLE_VALUE ? nullptr : file, CloseHandle);
 }
 

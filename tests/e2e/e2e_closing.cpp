@@ -65,8 +65,9 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     for (WORD key : std::initializer_list<WORD>{0, VK_F4, 'Q', 1}) {
         SCOPED_TRACE(key == 0 ? "the close box" : key == 'Q' ? "Ctrl+Q" : key == 1 ? "the session's end" : "Alt+F4");
         ASSERT_TRUE(Restart(settings));
-        ASSERT_TRUE(key <= 1 ? PostMessageW(main_, key ? WM_ENDSESSION : WM_SYSCOMMAND, key ? TRUE : SC_CLOSE, 0) != FALSE
-                             : TypeKeys(main_, {WORD(key == 'Q' ? VK_CONTROL : VK_MENU), key}));
+        ASSERT_TRUE(key <= 1
+                        ? PostMessageW(main_, key ? WM_ENDSESSION : WM_SYSCOMMAND, key ? TRUE : SC_CLOSE, 0) != FALSE
+                        : TypeKeys(main_, {WORD(key == 'Q' ? VK_CONTROL : VK_MENU), key}));
         EXPECT_EQ(program_.ExitCode(), 0u);
         EXPECT_EQ(Lists(Dir()), rewritten_);
         EXPECT_EQ(Lists(Dir(), ".bak"), ListText(dance_, "\n") + "|" + rave_ + "|\r\n");

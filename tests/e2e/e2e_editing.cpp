@@ -65,8 +65,8 @@ TEST_F(Editing, AddModifyDeleteAndTheListsOnDisk)
     ASSERT_TRUE(Start() && OpenMainWindow());
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(Rect(main_), std::to_string((work.right - 460) / 2) + "," + std::to_string((work.bottom - 735) / 2) +
-                               " 460x735");
+    EXPECT_EQ(Rect(main_),
+              std::to_string((work.right - 460) / 2) + "," + std::to_string((work.bottom - 735) / 2) + " 460x735");
 
     /* Into the empty loop pane: a file not (yet) there, in a folder that is. */
     HWND form = Add(LOOP, Dir("kick.pxd"));
@@ -120,10 +120,12 @@ TEST_F(Editing, AddModifyDeleteAndTheListsOnDisk)
                   TextOf(form, IDC_MODIFY_DURATION) + "|" + TextOf(form, IDC_MODIFY_PATH),
               old.name1 + "|" + old.name2 + "|" + old.duration + "|" + old.path);
     SaveScreenshot("modify-form");
-    Type(form, {{IDC_MODIFY_NAME1, "Caisse \"claire\""}, {IDC_MODIFY_NAME2, std::string(80, 'n')},
-                {IDC_MODIFY_DURATION, "123456789012"}, {IDC_MODIFY_PATH, "D:\\" + std::string(300, 'p')}});
+    Type(form, {{IDC_MODIFY_NAME1, "Caisse \"claire\""},
+                {IDC_MODIFY_NAME2, std::string(80, 'n')},
+                {IDC_MODIFY_DURATION, "123456789012"},
+                {IDC_MODIFY_PATH, "D:\\" + std::string(300, 'p')}});
     ASSERT_TRUE(Press(form, IDC_MODIFY_OK));
-    drum[1] = {old.number, "D:\\" + std::string(252, 'p'), old.extra, "drum", "123456789", "Caisse claire",
+    drum[1] = {old.number,          "D:\\" + std::string(252, 'p'), old.extra, "drum", "123456789", "Caisse claire",
                std::string(49, 'n')};
     EXPECT_TRUE(Shows(DRUM, drum));
     Abandon([&] { return Edit(DRUM, 0, 1); }, IDC_MODIFY_NAME1, IDC_MODIFY_CANCEL);

@@ -52,7 +52,8 @@ TEST_F(FirstStart, CancelledTwiceThenFilledInThenAListGone)
     ASSERT_TRUE(Start());
     HWND dialog = firstRunDialogAfter(kWelcome);
     EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_WINDOWSDIR) + " " + TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog),
-              std::getenv("windir") + std::string(" C:\\ 100")) << "only Sauvegarde automatique ticked";
+              std::getenv("windir") + std::string(" C:\\ 100"))
+        << "only Sauvegarde automatique ticked";
     Click(dialog, IDC_SYSTEM_VALIDATE);
     for (const char *name : {"pxddance", "pxdrave", "pxdhiphp"}) {
         HWND box = NextMessage();
@@ -83,7 +84,8 @@ TEST_F(FirstStart, CancelledTwiceThenFilledInThenAListGone)
     ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              SettingsText({Dir(), "", "1", "1", "0", "282,16"})) << "the main window centred on 1024 x 768";
+              SettingsText({Dir(), "", "1", "1", "0", "282,16"}))
+        << "the main window centred on 1024 x 768";
 
     /* A list gone with good settings in both places: told before any
        window, then the program ends (the intro would keep it running),

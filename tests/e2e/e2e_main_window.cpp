@@ -54,7 +54,7 @@ TEST_F(MainWindow, StylesPanesButtonsAboutBoxAndListsWrittenBack)
     for (const auto &step : steps) {
         SCOPED_TRACE("after command or key " + std::to_string(step[0]));
         ASSERT_TRUE(step[0] == 0 || (step[0] > 'Z' ? PostMessageW(main_, WM_COMMAND, step[0], 0) != FALSE
-                                                    : TypeKeys(main_, {VK_CONTROL, static_cast<WORD>(step[0])})));
+                                                   : TypeKeys(main_, {VK_CONTROL, static_cast<WORD>(step[0])})));
         for (int pane = 0; pane < 9; ++pane) {
             std::vector<Sample> held;
             for (const Sample &sample : styles[step[1]])
@@ -72,7 +72,8 @@ TEST_F(MainWindow, StylesPanesButtonsAboutBoxAndListsWrittenBack)
     /* The credit line between exactly 8 and 23 blanks, the fixed second
        line, a blank one, and a contact line with an address. */
     const std::regex about(" {8}[^ ].*2003.*[^ ] {23}\n"
-                           " Organiseur de samples pour Ejay Sp\xE9" "ciale Edition 1\\.02\\. \n"
+                           " Organiseur de samples pour Ejay Sp\xE9"
+                           "ciale Edition 1\\.02\\. \n"
                            "\n"
                            " {18}E-mail:  [^ ]+@.*");
     EXPECT_TRUE(std::regex_match(MessageText(box), about)) << MessageText(box);

@@ -31,7 +31,9 @@ constexpr const char *kIntroClass = "PELMOINTROC";
 enum Pane { LOOP, BASS, SYNTHY, VOICE, EFFECT, DRUM };
 
 /* One record of a list file: seven quoted lines. */
-struct Sample { std::string number, path, extra, keyword, duration, name1, name2; };
+struct Sample {
+    std::string number, path, extra, keyword, duration, name1, name2;
+};
 
 /* count samples of a keyword numbered from 1, named "<tag> <keyword> 1."
    and on: no name is part of another, so a row is known by the name it
@@ -62,7 +64,9 @@ inline std::string MissingText(const std::string &path)
     return "Le fichier \"" + path + "\" est introuvable !" + std::string(12, ' ');
 }
 
-struct Settings { std::string ejayDir, progEjay, autosave = "1", backup = "0", runEjay = "0", position = "100,20"; };
+struct Settings {
+    std::string ejayDir, progEjay, autosave = "1", backup = "0", runEjay = "0", position = "100,20";
+};
 
 /* The settings file as the program writes it. */
 inline std::string SettingsText(const Settings &s)
@@ -134,7 +138,8 @@ protected:
        lists_ are its list boxes, top to bottom. */
     bool OpenMainWindow()
     {
-        main_ = WaitFor(Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
+        main_ = WaitFor(
+            Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
         std::map<LONG, HWND> byTop;
         for (HWND child = GetWindow(main_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
             RECT r = {};

@@ -28,7 +28,7 @@ namespace {
 int g_questions;
 int g_refills;
 int g_answer = IDNO;
-}  // namespace
+} // namespace
 
 void CloseCurrentDialog(void)
 {
@@ -59,10 +59,7 @@ namespace {
 const int BASS = 2;
 const int DRUM = 6;
 
-CategoryList &List(int style, int category)
-{
-    return *CategoryListOf(&g_appState, style, category);
-}
+CategoryList &List(int style, int category) { return *CategoryListOf(&g_appState, style, category); }
 
 // howMany entries named "Name 1", "Name 2" ... in the list.
 void PutNumbered(int style, int category, int howMany)
@@ -100,8 +97,8 @@ protected:
     static void SetUpTestSuite()
     {
         g_hInstance = GetModuleHandleA(NULL);
-        g_hMainWnd = CreateWindowA("STATIC", "Pelmora", WS_OVERLAPPEDWINDOW, 0, 0, 460, 735,
-                                   NULL, NULL, g_hInstance, NULL);
+        g_hMainWnd =
+            CreateWindowA("STATIC", "Pelmora", WS_OVERLAPPEDWINDOW, 0, 0, 460, 735, NULL, NULL, g_hInstance, NULL);
     }
     static void TearDownTestSuite() { DestroyWindow(g_hMainWnd); }
 
@@ -145,11 +142,11 @@ TEST_F(EditingForms, OpenModifyFormNeverWritesAnotherEntryNorAFreeSlot)
         int answer;
         bool formStays;
     } rows[] = {
-        /* 1 */ {STYLE_DANCE, BASS, 0, IDYES, false},  // an earlier entry: it moves up
-        /* 2 */ {STYLE_DANCE, BASS, 2, IDYES, false},  // the entry itself
+        /* 1 */ {STYLE_DANCE, BASS, 0, IDYES, false}, // an earlier entry: it moves up
+        /* 2 */ {STYLE_DANCE, BASS, 2, IDYES, false}, // the entry itself
         /* 3 */ {STYLE_DANCE, BASS, 0, IDNO, true},
-        /* 4 */ {STYLE_DANCE, DRUM, 0, IDYES, true},   // another pane
-        /* 5 */ {STYLE_RAVE, BASS, 0, IDYES, true},    // the same pane of another style
+        /* 4 */ {STYLE_DANCE, DRUM, 0, IDYES, true}, // another pane
+        /* 5 */ {STYLE_RAVE, BASS, 0, IDYES, true}   // the same pane of another style
     };
     int number = 0;
     for (const Row &row : rows) {
@@ -170,9 +167,8 @@ TEST_F(EditingForms, OpenModifyFormNeverWritesAnotherEntryNorAFreeSlot)
             EXPECT_EQ(std::string(bass.slots[slot].nameLine1) == "typed", row.formStays && slot == 2)
                 << "row " << number << ", slot " << slot;
         static const SampleRecord freeSlot = {};
-        EXPECT_EQ(std::memcmp(&bass.slots[bass.count], &freeSlot, sizeof freeSlot), 0)
-            << "row " << number;
+        EXPECT_EQ(std::memcmp(&bass.slots[bass.count], &freeSlot, sizeof freeSlot), 0) << "row " << number;
     }
 }
 
-}  // namespace
+} // namespace

@@ -17,7 +17,10 @@ TEST(FormText, QuotesGoAndEachTextLandsInItsField)
     const struct {
         int id;
         const char *typed, *stored;
-    } rows[] = {{1, "Ki \"ck\"", "Ki ck"}, {2, "\"\"\"", ""}, {3, "'no' q", "'no' q"}, {4, "\xE9t\xE9 \"\xE0\"", "\xE9t\xE9 \xE0"}};
+    } rows[] = {{1, "Ki \"ck\"", "Ki ck"},
+                {2, "\"\"\"", ""},
+                {3, "'no' q", "'no' q"},
+                {4, "\xE9t\xE9 \"\xE0\"", "\xE9t\xE9 \xE0"}};
     for (const auto &row : rows) {
         FormTexts texts = {};
         std::snprintf(texts.nameLine1, sizeof texts.nameLine1, "1%s", row.typed);
@@ -33,7 +36,8 @@ TEST(FormText, QuotesGoAndEachTextLandsInItsField)
         added = list.slots[0];
         const std::string s = row.stored;
         for (const SampleRecord &r : {added, modified})
-            EXPECT_EQ(std::string(r.nameLine1) + "|" + r.nameLine2 + "|" + r.duration + "|" + r.path + "|" + r.extraText,
+            EXPECT_EQ(std::string(r.nameLine1) + "|" + r.nameLine2 + "|" + r.duration + "|" + r.path + "|" +
+                          r.extraText,
                       "1" + s + "|2" + s + "|3" + s + "|4" + s + "|")
                 << "row " << row.id;
         EXPECT_STREQ(added.number, "") << "row " << row.id;

@@ -73,8 +73,10 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
     std::string gone = File("gone.pxd");
     WriteLists(Sample("a.pxd", "loop", "1") + Record({"2", gone, "", "bass", "2", "G", ""}) +
                    Record({"3", File("A.PXD"), "", "drum", "2", "A", ""}) + Record({"4", "p", "", "Loop", "", "", ""}) +
-                   Record({"5", "p", "", "", "", "", ""}) + Record({"6", "p", std::string(50, 'x'), "rap", "", "", ""}) +
-                   "\x1a" "after",
+                   Record({"5", "p", "", "", "", "", ""}) +
+                   Record({"6", "p", std::string(50, 'x'), "rap", "", "", ""}) +
+                   "\x1a"
+                   "after",
                "", "\"7\"\r\n");
     EXPECT_EQ(Run({"check"}), TOOL_FOUND);
 #ifdef _WIN32
@@ -85,15 +87,16 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
                               "Dance, drum, rang 1 (n°3) : \"" + File("A.PXD") + "\" figure déjà en loop, rang 1\n";
     const char *missing = "2";
 #endif
-    EXPECT_EQ(out, "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
-                   "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
-                   "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
-                   "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
-                   "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
-                   "Dance, bass, rang 1 (n°2) : le sample \"" + gone + "\" est introuvable\n" + twice +
-                   "Bilan : 3 entrées ; " + missing +
-                   " samples introuvables, 1 doublons, 0 en trop, 1 valeurs trop longues, 2 fins de fichier gardées, "
-                   "2 catégories inconnues.\n");
+    EXPECT_EQ(out,
+              "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
+              "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
+              "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
+              "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
+              "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
+              "Dance, bass, rang 1 (n°2) : le sample \"" +
+                  gone + "\" est introuvable\n" + twice + "Bilan : 3 entrées ; " + missing +
+                  " samples introuvables, 1 doublons, 0 en trop, 1 valeurs trop longues, 2 fins de fichier gardées, "
+                  "2 catégories inconnues.\n");
     EXPECT_EQ(err, "");
 }
 
@@ -150,9 +153,9 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass", "--dry-run"}), TOOL_FOUND);
     EXPECT_EQ(Lists(), before);
-    EXPECT_EQ(out, "ajouterait : Dance, bass, rang 499 : " + inFolder("a.pxd") + "\najouterait : Dance, bass, rang 500 : " +
-                       inFolder("b.pxd") + "\ndéjà dans Dance : " + inFolder("c.pxd") + "\n2 fichier(s) à ajouter" + told +
-                       "Essai : rien n'a été écrit.\n");
+    EXPECT_EQ(out, "ajouterait : Dance, bass, rang 499 : " + inFolder("a.pxd") +
+                       "\najouterait : Dance, bass, rang 500 : " + inFolder("b.pxd") + "\ndéjà dans Dance : " +
+                       inFolder("c.pxd") + "\n2 fichier(s) à ajouter" + told + "Essai : rien n'a été écrit.\n");
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass"}), TOOL_FOUND);
     EXPECT_EQ(out.substr(out.find("\n2 fichier")), "\n2 fichier(s) ajouté(s)" + told);
@@ -164,7 +167,8 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
 /* A list that cannot be written stays as it was, and is named. */
 TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
 {
-    WriteLists(Record({"1", "C:\\a.pxd", "", "loop", "2", "a", ""}), Record({"2", "C:\\b.pxd", "", "bass", "2", "b", ""}));
+    WriteLists(Record({"1", "C:\\a.pxd", "", "loop", "2", "a", ""}),
+               Record({"2", "C:\\b.pxd", "", "bass", "2", "b", ""}));
     const std::string before = Lists();
     fs::create_directory(File("new"));
     WriteBytes(File("new/kick.pxd"), "PXD");
@@ -206,10 +210,14 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
         {4, {"check", "--ejay"}, "l'option « --ejay » attend une valeur (voir --help)"},
         {5, {"--ejay", folder, "find"}, "la commande « find » attend un texte à chercher (voir --help)"},
         {6, {"--ejay", folder, "export"}, "la commande « export » attend l'option « --csv » (voir --help)"},
-        {7, {"--ejay", folder, "check", "--dry-run"}, "l'option « --dry-run » ne vaut pas pour la commande « check » (voir --help)"},
-        {8, {"--ejay", folder, "import", folder, "--style", "techno", "--category", "loop"},
+        {7,
+         {"--ejay", folder, "check", "--dry-run"},
+         "l'option « --dry-run » ne vaut pas pour la commande « check » (voir --help)"},
+        {8,
+         {"--ejay", folder, "import", folder, "--style", "techno", "--category", "loop"},
          "« techno » n'est pas une valeur de --style (dance, rave, hiphop)"},
-        {9, {"--ejay", folder, "import", none, "--style", "rave", "--category", "loop"},
+        {9,
+         {"--ejay", folder, "import", none, "--style", "rave", "--category", "loop"},
          "le dossier \"" + none + "\" est introuvable"},
         {10, {"--ejay", folder, "check"}, "le fichier \"" + File("pxdhiphp") + "\" est introuvable"},
 #ifndef _WIN32 /* natively there is no Pelmora.ini to find */
@@ -227,8 +235,9 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
     GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
     const std::string userCopy = std::string(appData) + "\\Pelmora\\Pelmora.ini";
     fs::create_directories(std::string(appData) + "\\Pelmora");
-    WriteBytes(userCopy, "[SYSTEM]\r\nejayDir=" + none + "\r\nprogEjay=\r\nautosave=1\r\nbackup=0\r\nrunEjay=0\r\n"
-                         "[WINDOW]\r\nposition=0,0\r\n");
+    WriteBytes(userCopy, "[SYSTEM]\r\nejayDir=" + none +
+                             "\r\nprogEjay=\r\nautosave=1\r\nbackup=0\r\nrunEjay=0\r\n"
+                             "[WINDOW]\r\nposition=0,0\r\n");
     EXPECT_EQ(RunRaw({"check"}), TOOL_ERROR);
     fs::remove(userCopy);
     EXPECT_EQ(err, "pelmora-lists : le fichier \"" + none + "\\pxddance\" est introuvable\n");

@@ -15,7 +15,8 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 // Texts here are CP1252 bytes (the build's execution charset); comparing in
 // UTF-16 keeps the test independent of the ANSI code page Wine picks.
-std::wstring Wide(const char *cp1252) {
+std::wstring Wide(const char *cp1252)
+{
     wchar_t buffer[256];
     int n = MultiByteToWideChar(1252, 0, cp1252, -1, buffer, 256);
     return n > 0 ? std::wstring(buffer, n - 1) : std::wstring();
@@ -23,7 +24,8 @@ std::wstring Wide(const char *cp1252) {
 
 // One test per kind of check: each test is a Wine process start, which costs
 // far more than the checks.
-TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes) {
+TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes)
+{
     EXPECT_NE(nullptr, LoadBitmapA(Instance(), IDB_INTRO_NAME));
     HRSRC wave = FindResourceA(Instance(), IDW_INTRO_NAME, "WAVE");
     ASSERT_NE(nullptr, wave);
@@ -37,17 +39,21 @@ TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes) {
     HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDM_MAINMENU));
     ASSERT_NE(nullptr, menu);
     const struct {
-        int row, popup, position;  // popup -1: the menu bar itself
-        UINT id;                   // 0 for a popup or a separator
+        int row, popup, position; // popup -1: the menu bar itself
+        UINT id;                  // 0 for a popup or a separator
         const char *text;
-    } rows[] = {
-        {1, -1, 0, 0, "&Options"}, {2, -1, 1, 0, "&Musique"}, {3, -1, 2, 0, "&?"},
-        {4, 0, 0, IDM_SYSTEM, "&Système...\tCtrl+S"}, {5, 0, 1, 0, ""}, {6, 0, 2, IDM_QUIT, "&Quitter\tCtrl+Q"},
-        {7, 1, 0, IDM_DANCE, "&Dance\tCtrl+D"}, {8, 1, 1, IDM_RAVE, "&Rave\tCtrl+R"},
-        {9, 1, 2, IDM_HIPHOP, "&Hiphop\tCtrl+H"}, {10, 2, 0, IDM_ABOUT, "&A Propos..."},
-        {11, 2, 1, IDM_WEBSITE, "&Site Web..."},
-    };
-    const int items[] = {3, 3, 3, 2};  // in the bar, then in each popup
+    } rows[] = {{1, -1, 0, 0, "&Options"},
+                {2, -1, 1, 0, "&Musique"},
+                {3, -1, 2, 0, "&?"},
+                {4, 0, 0, IDM_SYSTEM, "&Système...\tCtrl+S"},
+                {5, 0, 1, 0, ""},
+                {6, 0, 2, IDM_QUIT, "&Quitter\tCtrl+Q"},
+                {7, 1, 0, IDM_DANCE, "&Dance\tCtrl+D"},
+                {8, 1, 1, IDM_RAVE, "&Rave\tCtrl+R"},
+                {9, 1, 2, IDM_HIPHOP, "&Hiphop\tCtrl+H"},
+                {10, 2, 0, IDM_ABOUT, "&A Propos..."},
+                {11, 2, 1, IDM_WEBSITE, "&Site Web..."}};
+    const int items[] = {3, 3, 3, 2}; // in the bar, then in each popup
     for (int p = -1; p < 3; ++p)
         EXPECT_EQ(items[p + 1], GetMenuItemCount(p < 0 ? menu : GetSubMenu(menu, p))) << "popup " << p;
     for (const auto &r : rows) {
@@ -62,4 +68,4 @@ TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes) {
     DestroyMenu(menu);
 }
 
-}  // namespace
+} // namespace

@@ -16,15 +16,9 @@ using namespace testfiles;
 
 namespace {
 
-void WriteText(const fs::path &path, const std::string &text)
-{
-    WriteBytes(path.string(), text);
-}
+void WriteText(const fs::path &path, const std::string &text) { WriteBytes(path.string(), text); }
 
-std::string ReadText(const fs::path &path)
-{
-    return ReadBytes(path.string());
-}
+std::string ReadText(const fs::path &path) { return ReadBytes(path.string()); }
 
 /* Every value the file keeps, in one line: a failure shows them all. */
 std::string Describe(const AppSettings &s)
@@ -72,8 +66,9 @@ protected:
 
 const char CANONICAL[] = "[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=C:\\Ejay\\ejay.exe\r\nautosave=1\r\nbackup=0\r\n"
                          "runEjay=1\r\n\r\n[WINDOW]\r\nposition=120,45\r\n\r\n";
-const char WRITTEN_SAMPLE[] = "[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=C:\\Ejay\\ejay.exe\r\nautosave=1\r\nbackup=0\r\n"
-                              "runEjay=2\r\n\r\n[WINDOW]\r\nposition=-4,17\r\n\r\n";
+const char WRITTEN_SAMPLE[] =
+    "[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=C:\\Ejay\\ejay.exe\r\nautosave=1\r\nbackup=0\r\n"
+    "runEjay=2\r\n\r\n[WINDOW]\r\nposition=-4,17\r\n\r\n";
 
 TEST_F(SettingsFileTest, EquivalentFilesAllLoadTheSameRecord)
 {
@@ -90,8 +85,7 @@ TEST_F(SettingsFileTest, EquivalentFilesAllLoadTheSameRecord)
         /* Members are looked up through the whole file: an empty WINDOW
            class is enough when position stands under SYSTEM. */
         "[SYSTEM]\nejayDir=C:\\Ejay\nprogEjay=C:\\Ejay\\ejay.exe\nautosave=1\nbackup=0\nrunEjay=1\n"
-        "position=120,45\n[WINDOW]\n",
-    };
+        "position=120,45\n[WINDOW]\n"};
     for (int row = 0; row < 6; ++row) {
         settings = AppSettings();
         ASSERT_EQ(1, LoadText(files[row])) << "row " << row + 1;
@@ -107,10 +101,9 @@ TEST_F(SettingsFileTest, FileLackingAClassOrMemberIsDamaged)
         "",
         "[WINDOW]\nposition=1,2\n",
         "[SYSTEM]\n" + system + "[WINDOW]\n",
-        "[SYSTEM]\n" + system + "position=1,2\n", /* not a stand-in for the missing WINDOW class */
+        "[SYSTEM]\n" + system + "position=1,2\n",            /* not a stand-in for the missing WINDOW class */
         "[SYSTEMS]\n" + system + "[WINDOW]\nposition=1,2\n", /* a near miss of a name is another name */
-        "[SYSTEM]\n" + system + "[WINDOWS]\nposition=1,2\n",
-    };
+        "[SYSTEM]\n" + system + "[WINDOWS]\nposition=1,2\n"};
     for (std::size_t at = 0, end; (end = system.find('\n', at)) != std::string::npos; at = end + 1)
         files.push_back("[SYSTEM]\n" + system.substr(0, at) + system.substr(end + 1) + "[WINDOW]\nposition=1,2\n");
     for (std::size_t row = 0; row < files.size(); ++row)
@@ -133,8 +126,7 @@ TEST_F(SettingsFileTest, OptionsAndPositionReadAsTheyStand)
         {6, "0", "42", "|0|0|0|42,600"},
         {7, "1", "42,", "|1|1|1|42,600"},
         {8, " 1", "", "|1|1|1|500,600"},
-        {9, "99999999999", "99999999999,-99999999999", "|2147483647|2147483647|2147483647|2147483647,-2147483648"},
-    };
+        {9, "99999999999", "99999999999,-99999999999", "|2147483647|2147483647|2147483647|2147483647,-2147483648"}};
     for (const Row &row : rows) {
         settings.position.left = 500;
         settings.position.top = 600;
@@ -170,13 +162,19 @@ TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
         int id;
         std::string text;
         int keptAsFolder, keptAsProgram;
-    } rows[] = {
-        {1, "", 1, 1},           {2, "C:\\Program Files\\Ejay Spéciale\\", 1, 1}, {3, "\\\\server\\share\\Ejay", 1, 1},
-        {4, "C:/Ejay/dir", 1, 1}, {5, "C:\\Music;Old\\Ejay", 0, 0},                 {6, "C:\\Ejay\tTabs", 0, 0},
-        {7, " C:\\Ejay", 0, 0},    {8, "C:\\Ejay ", 0, 0},                            {9, "file://C:/Ejay", 0, 0},
-        {10, "C:\\Ejay\nsecond line", 0, 0}, {11, std::string(247, 'a'), 1, 1},  {12, std::string(248, 'a'), 1, 0},
-        {13, std::string(249, 'a'), 0, 0},
-    };
+    } rows[] = {{1, "", 1, 1},
+                {2, "C:\\Program Files\\Ejay Spéciale\\", 1, 1},
+                {3, "\\\\server\\share\\Ejay", 1, 1},
+                {4, "C:/Ejay/dir", 1, 1},
+                {5, "C:\\Music;Old\\Ejay", 0, 0},
+                {6, "C:\\Ejay\tTabs", 0, 0},
+                {7, " C:\\Ejay", 0, 0},
+                {8, "C:\\Ejay ", 0, 0},
+                {9, "file://C:/Ejay", 0, 0},
+                {10, "C:\\Ejay\nsecond line", 0, 0},
+                {11, std::string(247, 'a'), 1, 1},
+                {12, std::string(248, 'a'), 1, 0},
+                {13, std::string(249, 'a'), 0, 0}};
     for (const Row &row : rows) {
         EXPECT_EQ(row.keptAsFolder, SettingsTextCanBeKept(SETTING_EJAY_DIR, row.text.c_str())) << "row " << row.id;
         EXPECT_EQ(row.keptAsProgram, SettingsTextCanBeKept(SETTING_PROG_EJAY, row.text.c_str())) << "row " << row.id;
@@ -200,12 +198,11 @@ TEST(WindowPlace, OnAScreenWhereItCanBeSeen)
         int id, left, top, screenCount;
         const char *placed;
     } rows[] = {
-        {1, 100, 20, 2, "100,20"},   {2, -20, 15, 2, "0,15"},      /* negatives become 0 */
-        {3, 900, 700, 2, "900,700"}, {4, 3000, 3000, 2, "282,1"},  /* reaching below is kept; off every screen not */
-        {5, 2000, 500, 2, "2000,500"}, {6, 2000, 500, 1, "282,1"}, /* the second screen unplugged */
-        {7, 925, 10, 1, "282,1"},    {8, 924, 10, 1, "924,10"},    /* at least a grip of the caption */
-        {9, 100, 719, 1, "282,1"},   {10, 100, 718, 1, "100,718"}, {11, 0, 0, 0, "0,0"},
-    };
+        {1, 100, 20, 2, "100,20"},     {2, -20, 15, 2, "0,15"},     /* negatives become 0 */
+        {3, 900, 700, 2, "900,700"},   {4, 3000, 3000, 2, "282,1"}, /* reaching below is kept; off every screen not */
+        {5, 2000, 500, 2, "2000,500"}, {6, 2000, 500, 1, "282,1"},  /* the second screen unplugged */
+        {7, 925, 10, 1, "282,1"},      {8, 924, 10, 1, "924,10"},   /* at least a grip of the caption */
+        {9, 100, 719, 1, "282,1"},     {10, 100, 718, 1, "100,718"}, {11, 0, 0, 0, "0,0"}};
     for (const Row &row : rows) {
         SettingsRect position = {row.left, row.top, 0, 0};
         PlaceOnScreen(&position, 460, 735, screens, row.screenCount);
@@ -220,8 +217,10 @@ TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
         int id;
         bool windowsCopy, userCopy;
         std::string found;
-    } rows[] = {{1, false, false, "none:"}, {2, true, false, windowsCopy.string()},
-                {3, false, true, userCopy.string()}, {4, true, true, userCopy.string()}};
+    } rows[] = {{1, false, false, "none:"},
+                {2, true, false, windowsCopy.string()},
+                {3, false, true, userCopy.string()},
+                {4, true, true, userCopy.string()}};
     for (const Row &row : rows) {
         fs::remove(windowsCopy);
         fs::remove(userCopy);
@@ -285,6 +284,5 @@ TEST_F(SettingsFileTest, UnwritableWindowsDirectoryFallsBackToTheUserCopy)
     EXPECT_EQ(0, SaveSettings(settings, saved, sizeof saved));
     EXPECT_STREQ("", saved);
 }
-
 
 } // namespace

@@ -13,21 +13,25 @@
 
 namespace {
 
-ZEFINFO g_info;  // about 20 MB: static, as the program keeps it
+ZEFINFO g_info; // about 20 MB: static, as the program keeps it
 
-void Check(bool condition) {
-    if (!condition) abort();
+void Check(bool condition)
+{
+    if (!condition)
+        abort();
 }
 
 bool Terminated(const char *text) { return memchr(text, '\0', ZEF_TEXT_SIZE) != nullptr; }
 
 // The slots in use (the only ones the library reads or writes) hold
 // terminated texts, and the counts stay in range.
-void CheckRecord(const ZEFINFO &info) {
+void CheckRecord(const ZEFINFO &info)
+{
     Check(info.classCount >= 0 && info.classCount <= ZEF_MAX_CLASSES);
     Check(Terminated(info.fileName) && Terminated(info.directory));
     for (const ZEFCLASS &cls : info.classes) {
-        if (!cls.used) continue;
+        if (!cls.used)
+            continue;
         Check(Terminated(cls.name) && cls.memberCount >= 0 && cls.memberCount <= ZEF_MAX_MEMBERS);
         for (int m = 0; m < ZEF_MAX_MEMBERS; m++)
             Check((!cls.members[m].used || Terminated(cls.members[m].name)) &&
@@ -36,7 +40,8 @@ void CheckRecord(const ZEFINFO &info) {
 }
 
 // raw: a name from the input itself, up to 300 bytes, so some are too long.
-void LookupsAndEdits(ZEFINFO *info, char *raw) {
+void LookupsAndEdits(ZEFINFO *info, char *raw)
+{
     char out[ZEF_TEXT_SIZE] = "";
     ZEF_ExistClass(raw, info);
     ZEF_ExistMember(raw, info);
@@ -44,7 +49,8 @@ void LookupsAndEdits(ZEFINFO *info, char *raw) {
     ZEF_GetInit(raw, out, info);
     for (int c = 0; c < 3; c++) {
         ZEFCLASS &cls = info->classes[c];
-        if (!cls.used) continue;
+        if (!cls.used)
+            continue;
         std::string className = cls.name, member = cls.members[0].name, init = cls.inits[0].text;
         ZEF_ExistClass(className.data(), info);
         ZEF_GetInit(member.data(), out, info);
@@ -61,9 +67,10 @@ void LookupsAndEdits(ZEFINFO *info, char *raw) {
     }
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     // In memory where there is a memory file system: every write is
     // committed to the disk, which would make each run cost milliseconds.
     std::string output = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_zef_" +

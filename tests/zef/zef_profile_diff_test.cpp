@@ -60,7 +60,8 @@ const std::string kNameChars = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUV
 const std::string kValueChars =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 _.-,:!?=+*()[]{}<>@$%&#~^\\|";
 
-std::string RandomText(const std::string &set, int minLength, int maxLength) {
+std::string RandomText(const std::string &set, int minLength, int maxLength)
+{
     std::string text;
     for (int length = minLength + Below(maxLength - minLength + 1); length > 0; length--)
         text += set[static_cast<size_t>(Below(static_cast<int>(set.size())))];
@@ -70,10 +71,13 @@ std::string RandomText(const std::string &set, int minLength, int maxLength) {
 std::string Blanks() { return std::string(static_cast<size_t>(Below(3)), ' '); }
 
 // Upper-cases all ASCII letters, or (mixed) about half of them.
-std::string Cased(std::string text, bool mixed) {
+std::string Cased(std::string text, bool mixed)
+{
     for (char &c : text) {
-        if (!mixed || OneIn(2)) c = static_cast<char>(ZEF_getMAJ(c));
-        else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (!mixed || OneIn(2))
+            c = static_cast<char>(ZEF_getMAJ(c));
+        else if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
 }
@@ -85,31 +89,38 @@ struct Generated {
 
 // One section, its keys unique without regard to case, comments and empty
 // lines in between, blanks around "=" and after the value.
-Generated Generate() {
+Generated Generate()
+{
     Generated g;
     const char *end = OneIn(2) ? "\r\n" : "\n";
     g.section = RandomText(kNameChars, 1, 12);
-    if (OneIn(3)) g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
+    if (OneIn(3))
+        g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
     g.bytes += "[" + g.section + "]" + end;
-    std::vector<std::string> seen;  // upper-cased
+    std::vector<std::string> seen; // upper-cased
     for (int count = 1 + Below(20); count > 0; count--) {
         std::string key = RandomText(kNameChars, 1, 16), upper = Cased(key, false);
         bool duplicate = false;
-        for (const std::string &s : seen) duplicate = duplicate || s == upper;
-        if (duplicate) continue;
+        for (const std::string &s : seen)
+            duplicate = duplicate || s == upper;
+        if (duplicate)
+            continue;
         seen.push_back(upper);
         g.keys.push_back(key);
         std::string value = OneIn(8) ? "" : RandomText(kValueChars, 1, 60);
         g.bytes += Blanks() + key + Blanks() + "=" + Blanks() + value + Blanks() + end;
-        if (OneIn(5)) g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
-        if (OneIn(5)) g.bytes += end;
+        if (OneIn(5))
+            g.bytes += ";" + RandomText(kValueChars, 0, 30) + end;
+        if (OneIn(5))
+            g.bytes += end;
     }
     return g;
 }
 
 class ZefProfileDiff : public ZefTest {};
 
-TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
+TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString)
+{
     int compared = 0;
     for (int file = 0; file < 300; file++) {
         Generated g = Generate();
@@ -121,12 +132,12 @@ TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
         ASSERT_EQ(ZEF_OK, Open(path, info.get())) << name;
         std::string section = Cased(g.section, true);
         EXPECT_EQ(1, ZEF_ExistClass(Str(section), info.get())) << name << " section " << section;
-        g.keys.push_back(RandomText(kNameChars, 17, 20));  // longer than any key: absent
+        g.keys.push_back(RandomText(kNameChars, 17, 20)); // longer than any key: absent
         for (const std::string &key : g.keys) {
             std::string lookup = Cased(key, true), zef = GetInit(info.get(), lookup);
             char profile[1024] = "";
-            GetPrivateProfileStringA(section.c_str(), lookup.c_str(), "<code 101>" /* absent, as ZEF says */,
-                                     profile, sizeof profile, path.c_str());
+            GetPrivateProfileStringA(section.c_str(), lookup.c_str(), "<code 101>" /* absent, as ZEF says */, profile,
+                                     sizeof profile, path.c_str());
             EXPECT_EQ(profile, zef) << name << " key " << lookup << "\n" << g.bytes;
             compared++;
         }
@@ -134,4 +145,4 @@ TEST_F(ZefProfileDiff, GetInitAgreesWithGetPrivateProfileString) {
     EXPECT_GT(compared, 3000);
 }
 
-}  // namespace
+} // namespace

@@ -13,9 +13,11 @@ class ZefRead : public ZefTest {};
 struct ReadCase {
     int row;
     std::string file;
-    std::string document;  // Dump() of what must be read
+    std::string document; // Dump() of what must be read
 };
 
+// Rows of one kind of rule share a line, as the rules are read.
+// clang-format off
 const ReadCase kReadCases[] = {
     // Comments, and where a value ends.
     {1, "; a comment\n/ one slash\n// two\nk=v\n", "0:[] k=v\n"}, {2, "#k=v\n", "0:[] #k=v\n"},
@@ -59,10 +61,12 @@ const ReadCase kReadCases[] = {
     {54, X(300) + "=v\nn=1\n", "0:[] " + X(255) + "= n=1\n"},
     {55, std::string(250, 'n') + "=" + X(300) + "\nn=1\n", "0:[] " + std::string(250, 'n') + "=xxxxx n=1\n"},
     {56, "[" + X(300) + "]\nk=v\n[" + X(300) + "\nj=w\n", "0:[" + X(255) + "] k=v\n1:[" + X(255) + "] j=w\n"},
-    {57, ";" + X(300) + "=y\nk=v\n", "0:[] k=v\n"},
+    {57, ";" + X(300) + "=y\nk=v\n", "0:[] k=v\n"}
 };
+// clang-format on
 
-TEST_F(ZefRead, EachKindOfLine) {
+TEST_F(ZefRead, EachKindOfLine)
+{
     for (const ReadCase &c : kReadCases) {
         Parse(c.file);
         EXPECT_EQ(1, info->opened) << "row " << c.row;
@@ -72,13 +76,14 @@ TEST_F(ZefRead, EachKindOfLine) {
 
 // Through a real file: the counts, the size on disk, the path split at the
 // last separator; opening again replaces the whole record.
-TEST_F(ZefRead, OpenedFileFillsTheWholeRecord) {
+TEST_F(ZefRead, OpenedFileFillsTheWholeRecord)
+{
     fs::create_directory(File("sub"));
-    std::string path = File("sub") + "\\y.ini";  // a name with a backslash natively, sub\y.ini on Windows
+    std::string path = File("sub") + "\\y.ini"; // a name with a backslash natively, sub\y.ini on Windows
     WriteBytes(path, "a=1\n[S]\r\nb=2\nc\n[T]\n\x1a tail after Ctrl-Z");
     ASSERT_EQ(ZEF_OK, Open(path, info.get()));
     EXPECT_EQ(1, info->opened);
-    EXPECT_EQ(38, info->fileSize);  // every byte on disk
+    EXPECT_EQ(38, info->fileSize); // every byte on disk
     EXPECT_EQ(3, info->classCount);
     EXPECT_EQ(3, info->memberTotal);
     EXPECT_EQ(3, info->initTotal);
@@ -92,4 +97,4 @@ TEST_F(ZefRead, OpenedFileFillsTheWholeRecord) {
     EXPECT_EQ(1, info->memberTotal);
 }
 
-}  // namespace
+} // namespace

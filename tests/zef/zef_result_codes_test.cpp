@@ -12,8 +12,10 @@ struct Row {
     int result, expected;
 };
 
-void ExpectRows(const char *function, std::initializer_list<Row> rows) {
-    for (const Row &r : rows) EXPECT_EQ(r.expected, r.result) << function << " row " << r.row;
+void ExpectRows(const char *function, std::initializer_list<Row> rows)
+{
+    for (const Row &r : rows)
+        EXPECT_EQ(r.expected, r.result) << function << " row " << r.row;
 }
 
 class ZefResultCodes : public ZefTest {
@@ -23,119 +25,127 @@ protected:
     char out[ZEF_TEXT_SIZE] = "";
 };
 
-TEST_F(ZefResultCodes, OpenAndWrite) {
+TEST_F(ZefResultCodes, OpenAndWrite)
+{
     std::string missing = File("missing.ini"), target = File("out.ini");
     WriteBytes(File("input.ini"), "k=v\n");
     WriteBytes(target, "kept\r\n");
     ExpectRows("open/write", {
-        {1, ZEF_OpenFile(nullptr, nullptr), ZEF_FAIL},
-        {2, ZEF_OpenFile(Str(""), info.get()), ZEF_FAIL},
-        {3, Open(missing, nullptr), ZEF_FAIL},  // the file test comes first
-        {4, Open(missing, info.get()), ZEF_FAIL},
-        {5, Open(folder, info.get()), ZEF_FAIL},  // a folder is no file
-        {6, Open(File("input.ini"), nullptr), ZEF_NOINFO},
-        {7, ZEF_WriteFile(nullptr, nullptr), ZEF_NOINFO},
-        {8, ZEF_WriteFile(nullptr, cleared.get()), ZEF_FAIL},
-        {9, ZEF_WriteFile(Str(""), cleared.get()), ZEF_FAIL},
-        {10, ZEF_WriteFile(Str(File("never.ini")), cleared.get()), ZEF_NOINFO},
-        {11, ZEF_WriteFile(Str(target), cleared.get()), ZEF_NOINFO},
-    });
-    EXPECT_EQ("0:[C] m=v\n", Doc());  // failed opens left it as it was
+                                 {1, ZEF_OpenFile(nullptr, nullptr), ZEF_FAIL},
+                                 {2, ZEF_OpenFile(Str(""), info.get()), ZEF_FAIL},
+                                 {3, Open(missing, nullptr), ZEF_FAIL}, // the file test comes first
+                                 {4, Open(missing, info.get()), ZEF_FAIL},
+                                 {5, Open(folder, info.get()), ZEF_FAIL}, // a folder is no file
+                                 {6, Open(File("input.ini"), nullptr), ZEF_NOINFO},
+                                 {7, ZEF_WriteFile(nullptr, nullptr), ZEF_NOINFO},
+                                 {8, ZEF_WriteFile(nullptr, cleared.get()), ZEF_FAIL},
+                                 {9, ZEF_WriteFile(Str(""), cleared.get()), ZEF_FAIL},
+                                 {10, ZEF_WriteFile(Str(File("never.ini")), cleared.get()), ZEF_NOINFO},
+                                 {11, ZEF_WriteFile(Str(target), cleared.get()), ZEF_NOINFO},
+                             });
+    EXPECT_EQ("0:[C] m=v\n", Doc()); // failed opens left it as it was
     // A record never opened neither creates nor cuts a file.
     EXPECT_FALSE(Exists(File("never.ini")));
     EXPECT_EQ("kept\r\n", ReadBytes(target));
 }
 
 // Functions taking one name: the existence tests, the deletions, AddClass.
-TEST_F(ZefResultCodes, OneName) {
+TEST_F(ZefResultCodes, OneName)
+{
     const struct {
         const char *function;
         int (*call)(char *, ZEFINFO *);
         const char *present;
         int onCleared, absent, found;
-    } functions[] = {
-        {"ZEF_ExistClass", ZEF_ExistClass, "c", ZEF_NOINFO, 0, 1},
-        {"ZEF_ExistMember", ZEF_ExistMember, "M", ZEF_NOINFO, 0, 1},
-        {"ZEF_ExistInit", ZEF_ExistInit, "V", ZEF_NOINFO, 0, 1},
-        {"ZEF_DelMember", ZEF_DelMember, "M", ZEF_NOINFO, ZEF_FAIL, ZEF_OK},
-        {"ZEF_DelClass", ZEF_DelClass, "c", ZEF_NOINFO, ZEF_FAIL, ZEF_OK},
-        {"ZEF_AddClass", ZEF_AddClass, "n", ZEF_OK, ZEF_OK, ZEF_OK},
-    };
+    } functions[] = {{"ZEF_ExistClass", ZEF_ExistClass, "c", ZEF_NOINFO, 0, 1},
+                     {"ZEF_ExistMember", ZEF_ExistMember, "M", ZEF_NOINFO, 0, 1},
+                     {"ZEF_ExistInit", ZEF_ExistInit, "V", ZEF_NOINFO, 0, 1},
+                     {"ZEF_DelMember", ZEF_DelMember, "M", ZEF_NOINFO, ZEF_FAIL, ZEF_OK},
+                     {"ZEF_DelClass", ZEF_DelClass, "c", ZEF_NOINFO, ZEF_FAIL, ZEF_OK},
+                     {"ZEF_AddClass", ZEF_AddClass, "n", ZEF_OK, ZEF_OK, ZEF_OK}};
     for (const auto &f : functions) {
         ExpectRows(f.function, {
-            {1, f.call(nullptr, nullptr), ZEF_FAIL},
-            {2, f.call(Str(""), info.get()), ZEF_FAIL},
-            {3, f.call(Str(f.present), nullptr), ZEF_NOINFO},
-            {4, f.call(Str(f.present), cleared.get()), f.onCleared},
-            {5, f.call(Str("absent"), info.get()), f.absent},
-            {6, f.call(Str(f.present), info.get()), f.found},
-        });
+                                   {1, f.call(nullptr, nullptr), ZEF_FAIL},
+                                   {2, f.call(Str(""), info.get()), ZEF_FAIL},
+                                   {3, f.call(Str(f.present), nullptr), ZEF_NOINFO},
+                                   {4, f.call(Str(f.present), cleared.get()), f.onCleared},
+                                   {5, f.call(Str("absent"), info.get()), f.absent},
+                                   {6, f.call(Str(f.present), info.get()), f.found},
+                               });
     }
-    for (int i = 2; i < ZEF_MAX_CLASSES; i++) ZEF_AddClass(Str("f"), info.get());
+    for (int i = 2; i < ZEF_MAX_CLASSES; i++)
+        ZEF_AddClass(Str("f"), info.get());
     EXPECT_EQ(ZEF_FAIL, ZEF_AddClass(Str("full"), info.get()));
 }
 
 // Functions taking a name and a new name or value; failed calls change nothing.
-TEST_F(ZefResultCodes, NameAndText) {
+TEST_F(ZefResultCodes, NameAndText)
+{
     const struct {
         const char *function;
         int (*call)(char *, char *, ZEFINFO *);
         const char *name;
-    } functions[] = {{"ZEF_SetClass", ZEF_SetClass, "C"}, {"ZEF_SetMember", ZEF_SetMember, "m"},
-                     {"ZEF_SetInit", ZEF_SetInit, "m"}};
+    } functions[] = {
+        {"ZEF_SetClass", ZEF_SetClass, "C"}, {"ZEF_SetMember", ZEF_SetMember, "m"}, {"ZEF_SetInit", ZEF_SetInit, "m"}};
     for (const auto &f : functions) {
         ExpectRows(f.function, {
-            {1, f.call(nullptr, Str("n"), nullptr), ZEF_FAIL},
-            {2, f.call(Str(""), Str("n"), info.get()), ZEF_FAIL},
-            {3, f.call(Str(f.name), nullptr, nullptr), ZEF_FAIL},
-            {4, f.call(Str(f.name), Str("n"), nullptr), ZEF_NOINFO},
-            {5, f.call(Str(f.name), Str("n"), cleared.get()), ZEF_NOINFO},
-            {6, f.call(Str("absent"), Str("n"), info.get()), ZEF_FAIL},
-        });
+                                   {1, f.call(nullptr, Str("n"), nullptr), ZEF_FAIL},
+                                   {2, f.call(Str(""), Str("n"), info.get()), ZEF_FAIL},
+                                   {3, f.call(Str(f.name), nullptr, nullptr), ZEF_FAIL},
+                                   {4, f.call(Str(f.name), Str("n"), nullptr), ZEF_NOINFO},
+                                   {5, f.call(Str(f.name), Str("n"), cleared.get()), ZEF_NOINFO},
+                                   {6, f.call(Str("absent"), Str("n"), info.get()), ZEF_FAIL},
+                               });
     }
     EXPECT_EQ("0:[C] m=v\n", Doc());
 }
 
-TEST_F(ZefResultCodes, GetInitAndAddMember) {
+TEST_F(ZefResultCodes, GetInitAndAddMember)
+{
     ExpectRows("ZEF_GetInit", {
-        {1, ZEF_GetInit(nullptr, nullptr, nullptr), ZEF_FAIL},
-        {2, ZEF_GetInit(Str(""), out, info.get()), ZEF_FAIL},
-        {3, ZEF_GetInit(Str("m"), nullptr, nullptr), ZEF_NOINFO},
-        {4, ZEF_GetInit(Str("m"), nullptr, cleared.get()), ZEF_FAIL},
-        {5, ZEF_GetInit(Str("m"), out, cleared.get()), ZEF_NOINFO},
-        {6, ZEF_GetInit(Str("absent"), out, info.get()), ZEF_FAIL},
-        {7, ZEF_GetInit(Str("m"), out, info.get()), ZEF_OK},
-    });
+                                  {1, ZEF_GetInit(nullptr, nullptr, nullptr), ZEF_FAIL},
+                                  {2, ZEF_GetInit(Str(""), out, info.get()), ZEF_FAIL},
+                                  {3, ZEF_GetInit(Str("m"), nullptr, nullptr), ZEF_NOINFO},
+                                  {4, ZEF_GetInit(Str("m"), nullptr, cleared.get()), ZEF_FAIL},
+                                  {5, ZEF_GetInit(Str("m"), out, cleared.get()), ZEF_NOINFO},
+                                  {6, ZEF_GetInit(Str("absent"), out, info.get()), ZEF_FAIL},
+                                  {7, ZEF_GetInit(Str("m"), out, info.get()), ZEF_OK},
+                              });
     EXPECT_STREQ("v", out);
     ExpectRows("ZEF_AddMember", {
-        {1, ZEF_AddMember(nullptr, Str("m"), Str("v"), nullptr), ZEF_FAIL},
-        {2, ZEF_AddMember(Str(""), Str("m"), Str("v"), nullptr), ZEF_FAIL},
-        {3, ZEF_AddMember(Str("C"), nullptr, Str("v"), nullptr), ZEF_FAIL},
-        {4, ZEF_AddMember(Str("C"), Str(""), Str("v"), nullptr), ZEF_FAIL},
-        {5, ZEF_AddMember(Str("C"), Str("m"), nullptr, nullptr), ZEF_FAIL},
-        {6, ZEF_AddMember(Str("C"), Str("m"), nullptr, cleared.get()), ZEF_FAIL},
-        {7, ZEF_AddMember(Str("C"), Str("m"), Str("v"), nullptr), ZEF_NOINFO},
-        {8, ZEF_AddMember(Str("absent"), Str("m"), Str("v"), info.get()), ZEF_FAIL},
-    });
-    EXPECT_EQ(0, cleared->opened);  // refused arguments leave the record alone
+                                    {1, ZEF_AddMember(nullptr, Str("m"), Str("v"), nullptr), ZEF_FAIL},
+                                    {2, ZEF_AddMember(Str(""), Str("m"), Str("v"), nullptr), ZEF_FAIL},
+                                    {3, ZEF_AddMember(Str("C"), nullptr, Str("v"), nullptr), ZEF_FAIL},
+                                    {4, ZEF_AddMember(Str("C"), Str(""), Str("v"), nullptr), ZEF_FAIL},
+                                    {5, ZEF_AddMember(Str("C"), Str("m"), nullptr, nullptr), ZEF_FAIL},
+                                    {6, ZEF_AddMember(Str("C"), Str("m"), nullptr, cleared.get()), ZEF_FAIL},
+                                    {7, ZEF_AddMember(Str("C"), Str("m"), Str("v"), nullptr), ZEF_NOINFO},
+                                    {8, ZEF_AddMember(Str("absent"), Str("m"), Str("v"), info.get()), ZEF_FAIL},
+                                });
+    EXPECT_EQ(0, cleared->opened); // refused arguments leave the record alone
 }
 
 // Arguments of 256 characters are refused and change nothing; 255 are taken whole.
-TEST_F(ZefResultCodes, LongArguments) {
+TEST_F(ZefResultCodes, LongArguments)
+{
     std::string long256(256, 'L'), ok255(255, 'K');
     ExpectRows("256 characters", {
-        {1, ZEF_ExistClass(Str(long256), info.get()), ZEF_FAIL}, {2, ZEF_ExistMember(Str(long256), info.get()), ZEF_FAIL},
-        {3, ZEF_ExistInit(Str(long256), info.get()), ZEF_FAIL}, {4, ZEF_AddClass(Str(long256), info.get()), ZEF_FAIL},
-        {5, ZEF_AddMember(Str(long256), Str("m"), Str("v"), info.get()), ZEF_FAIL},
-        {6, ZEF_AddMember(Str("C"), Str(long256), Str("v"), info.get()), ZEF_FAIL},
-        {7, ZEF_AddMember(Str("C"), Str("m2"), Str(long256), info.get()), ZEF_FAIL},
-        {8, ZEF_DelClass(Str(long256), info.get()), ZEF_FAIL}, {9, ZEF_DelMember(Str(long256), info.get()), ZEF_FAIL},
-        {10, ZEF_SetMember(Str("m"), Str(long256), info.get()), ZEF_FAIL},
-        {11, ZEF_SetClass(Str("C"), Str(long256), info.get()), ZEF_FAIL},
-        {12, ZEF_SetInit(Str("m"), Str(long256), info.get()), ZEF_FAIL},
-        {13, ZEF_GetInit(Str(long256), out, info.get()), ZEF_FAIL},
-        {14, Open(File(long256), info.get()), ZEF_FAIL}, {15, ZEF_WriteFile(Str(File(long256)), info.get()), ZEF_FAIL},
-    });
+                                     {1, ZEF_ExistClass(Str(long256), info.get()), ZEF_FAIL},
+                                     {2, ZEF_ExistMember(Str(long256), info.get()), ZEF_FAIL},
+                                     {3, ZEF_ExistInit(Str(long256), info.get()), ZEF_FAIL},
+                                     {4, ZEF_AddClass(Str(long256), info.get()), ZEF_FAIL},
+                                     {5, ZEF_AddMember(Str(long256), Str("m"), Str("v"), info.get()), ZEF_FAIL},
+                                     {6, ZEF_AddMember(Str("C"), Str(long256), Str("v"), info.get()), ZEF_FAIL},
+                                     {7, ZEF_AddMember(Str("C"), Str("m2"), Str(long256), info.get()), ZEF_FAIL},
+                                     {8, ZEF_DelClass(Str(long256), info.get()), ZEF_FAIL},
+                                     {9, ZEF_DelMember(Str(long256), info.get()), ZEF_FAIL},
+                                     {10, ZEF_SetMember(Str("m"), Str(long256), info.get()), ZEF_FAIL},
+                                     {11, ZEF_SetClass(Str("C"), Str(long256), info.get()), ZEF_FAIL},
+                                     {12, ZEF_SetInit(Str("m"), Str(long256), info.get()), ZEF_FAIL},
+                                     {13, ZEF_GetInit(Str(long256), out, info.get()), ZEF_FAIL},
+                                     {14, Open(File(long256), info.get()), ZEF_FAIL},
+                                     {15, ZEF_WriteFile(Str(File(long256)), info.get()), ZEF_FAIL},
+                                 });
     EXPECT_EQ("0:[C] m=v\n", Doc());
     EXPECT_EQ(ZEF_OK, ZEF_SetInit(Str("m"), Str(ok255), info.get()));
     EXPECT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str(ok255), Str(ok255), info.get()));
@@ -143,4 +153,4 @@ TEST_F(ZefResultCodes, LongArguments) {
     EXPECT_EQ(ok255, GetInit(info.get(), ok255));
 }
 
-}  // namespace
+} // namespace

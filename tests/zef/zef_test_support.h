@@ -18,11 +18,13 @@ inline char *Str(const std::string &text) { return const_cast<char *>(text.c_str
 inline std::string X(size_t count) { return std::string(count, 'x'); }
 
 // The document as "slot:[class] member=init" lines in slot order.
-inline std::string Dump(const ZEFINFO &info) {
+inline std::string Dump(const ZEFINFO &info)
+{
     std::string out;
     for (int c = 0; c < ZEF_MAX_CLASSES; c++) {
         const ZEFCLASS &cls = info.classes[c];
-        if (!cls.used) continue;
+        if (!cls.used)
+            continue;
         out += std::to_string(c) + ":[" + cls.name + "]";
         for (int m = 0; m < ZEF_MAX_MEMBERS; m++)
             if (cls.members[m].used)
@@ -33,7 +35,8 @@ inline std::string Dump(const ZEFINFO &info) {
 }
 
 // The value ZEF_GetInit gives, or "<code N>" when it fails.
-inline std::string GetInit(ZEFINFO *info, const std::string &member) {
+inline std::string GetInit(ZEFINFO *info, const std::string &member)
+{
     char out[ZEF_TEXT_SIZE] = "";
     int result = ZEF_GetInit(Str(member), out, info);
     return result == ZEF_OK ? std::string(out) : "<code " + std::to_string(result) + ">";
@@ -45,7 +48,8 @@ protected:
     void Parse(const std::string &text) { zef_parse_text(text.data(), text.size(), info.get()); }
     int Open(const std::string &path, ZEFINFO *record) { return ZEF_OpenFile(Str(path), record); }
     // The bytes ZEF_WriteFile leaves in out.ini, or "<code N>" when it fails.
-    std::string Written() {
+    std::string Written()
+    {
         int result = ZEF_WriteFile(Str(File("out.ini")), info.get());
         return result == ZEF_OK ? ReadBytes(File("out.ini")) : "<code " + std::to_string(result) + ">";
     }
@@ -53,6 +57,6 @@ protected:
     std::unique_ptr<ZEFINFO> info = std::make_unique<ZEFINFO>();
 };
 
-}  // namespace zeftest
+} // namespace zeftest
 
 #endif
