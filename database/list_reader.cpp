@@ -51,16 +51,8 @@ const char *TextEnd(const char *begin, const char *end)
    a line end is a line. */
 bool TakeLine(ListText *in, Line *line)
 {
-    if (in->next >= in->end)
+    if (!TakeTextLine(&in->next, in->end, &line->start, &line->length))
         return false;
-    const char *start = in->next;
-    const char *lineFeed =
-        static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
-    const char *stop = lineFeed != nullptr ? lineFeed : in->end;
-    in->next = lineFeed != nullptr ? lineFeed + 1 : in->end;
-    if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
-        stop--;
-    *line = {start, static_cast<std::size_t>(stop - start)};
     in->lineNumber++;
     return true;
 }

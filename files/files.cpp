@@ -70,6 +70,21 @@ int FileCanBeRead(const char *path)
     return 1;
 }
 
+bool TakeTextLine(const char **next, const char *end, const char **line, std::size_t *length)
+{
+    const char *start = *next;
+    if (start >= end)
+        return false;
+    const char *lineFeed = static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+    const char *stop = lineFeed != nullptr ? lineFeed : end;
+    *next = lineFeed != nullptr ? lineFeed + 1 : end;
+    if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
+        stop--;
+    *line = start;
+    *length = static_cast<std::size_t>(stop - start);
+    return true;
+}
+
 FileReadResult ReadWholeStream(std::FILE *stream, std::string *bytes)
 {
     bytes->clear();

@@ -42,6 +42,13 @@ FileReadResult ReadWholeFile(const char *path, std::string *bytes);
 /* The same on an open stream, read from where it stands to its end. */
 FileReadResult ReadWholeStream(std::FILE *stream, std::string *bytes);
 
+/* Takes the next line of text from [*next, end) as the Windows runtime's
+   text mode gives it: up to the next line feed, a CR just before it
+   dropped (a lone CR is kept), a last line without a line end a line all
+   the same. *line and *length receive it without its line end; *next
+   moves past it. false when nothing is left. Ctrl-Z is the caller's. */
+bool TakeTextLine(const char **next, const char *end, const char **line, std::size_t *length);
+
 /* ---- Replacing: a whole new file or nothing ---------------------------- */
 
 /* Writes the bytes to "<target>.tmp" beside the target (a leftover of an

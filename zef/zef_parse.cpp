@@ -6,6 +6,7 @@
  */
 #include <cstring>
 
+#include "files/files.h"
 #include "zef/zef_internal.h"
 
 namespace {
@@ -30,14 +31,9 @@ int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
         in->next++;
     if (in->next == in->end)
         return 0;
-    const char *start = in->next;
-    const char *lineFeed =
-        static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(in->end - start)));
-    const char *stop = lineFeed != nullptr ? lineFeed : in->end;
-    in->next = lineFeed != nullptr ? lineFeed + 1 : in->end;
-    if (lineFeed != nullptr && stop > start && stop[-1] == '\r')
-        stop--;
-    std::size_t length = static_cast<std::size_t>(stop - start);
+    const char *start;
+    std::size_t length;
+    TakeTextLine(&in->next, in->end, &start, &length);
     if (length > ZEF_LINE_SIZE)
         length = ZEF_LINE_SIZE;
     std::memcpy(line, start, length);

@@ -18,7 +18,7 @@ int ZEF_getMAJ(char c)
 int zef_text_fits(const char *text)
 {
     /* Reads at most one character past the limit, never the whole text. */
-    return text != nullptr && memchr(text, '\0', ZEF_TEXT_SIZE) != NULL;
+    return text != nullptr && memchr(text, '\0', ZEF_TEXT_SIZE) != nullptr;
 }
 
 int zef_is_name(const char *text) { return zef_text_fits(text) && text[0] != '\0'; }
