@@ -30,6 +30,7 @@ TEST_F(ZefResultCodes, OpenAndWrite)
     std::string missing = File("missing.ini"), target = File("out.ini");
     WriteBytes(File("input.ini"), "k=v\n");
     WriteBytes(target, "kept\r\n");
+    fs::create_directory(target + ".tmp"); // the new file cannot be made beside it
     ExpectRows("open/write", {
                                  {1, ZEF_OpenFile(nullptr, nullptr), ZEF_FAIL},
                                  {2, ZEF_OpenFile(Str(""), info.get()), ZEF_FAIL},
@@ -42,9 +43,12 @@ TEST_F(ZefResultCodes, OpenAndWrite)
                                  {9, ZEF_WriteFile(Str(""), cleared.get()), ZEF_FAIL},
                                  {10, ZEF_WriteFile(Str(File("never.ini")), cleared.get()), ZEF_NOINFO},
                                  {11, ZEF_WriteFile(Str(target), cleared.get()), ZEF_NOINFO},
+                                 {12, ZEF_WriteFile(Str(target), info.get()), ZEF_FAIL},
+                                 {13, ZEF_WriteFile(Str(File("absent/out.ini")), info.get()), ZEF_FAIL},
                              });
     EXPECT_EQ("0:[C] m=v\n", Doc()); // failed opens left it as it was
-    // A record never opened neither creates nor cuts a file.
+    // A record never opened neither creates nor cuts a file; a failed write
+    // leaves the old one.
     EXPECT_FALSE(Exists(File("never.ini")));
     EXPECT_EQ("kept\r\n", ReadBytes(target));
 }
