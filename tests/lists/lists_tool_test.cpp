@@ -6,24 +6,14 @@
 #include <windows.h>
 #endif
 
-#include "database/database.h"
 #include "lists/lists_tool.h"
-#include "tests/support/test_files.h"
+#include "tests/database/database_test_support.h"
 
-using namespace testfiles;
+using namespace dbtest;
 
 namespace {
 
-/* One record as the writer puts it. */
-std::string Record(const std::vector<std::string> &values)
-{
-    std::string text;
-    for (const std::string &value : values)
-        text += "\"" + value + "\"\r\n";
-    return text;
-}
-
-class ListsTool : public ScratchFolder {
+class ListsTool : public ListFolder {
 protected:
     /* The tool on its arguments, --ejay first; out and err back in the
        lists' code page, so expectations read as the texts are written. */
@@ -40,16 +30,6 @@ protected:
         out = Utf8ToCp1252(rawOut);
         err = Utf8ToCp1252(rawErr);
         return code;
-    }
-    void WriteLists(const std::string &dance, const std::string &rave = "", const std::string &hiphop = "")
-    {
-        WriteBytes(File("pxddance"), dance);
-        WriteBytes(File("pxdrave"), rave);
-        WriteBytes(File("pxdhiphp"), hiphop);
-    }
-    std::string Lists() const
-    {
-        return ReadBytes(File("pxddance")) + "|" + ReadBytes(File("pxdrave")) + "|" + ReadBytes(File("pxdhiphp"));
     }
     /* A sample file that exists, and its record. */
     std::string Sample(const std::string &name, const std::string &keyword, const std::string &number)
@@ -142,17 +122,15 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
     for (const char *name : {"f.pxd", "E.PXD", "d.pxd", "c.pxd", "b.pxd", "a.pxd", "notes.txt"})
         WriteBytes(File("new/") + name, "PXD");
     auto inFolder = [&](const char *name) { return (fs::absolute(File("new")) / name).make_preferred().string(); };
-    std::string basses = Record({"0", inFolder("C.pxd"), "", "bass", "1", "c", ""});
-    for (int n = 1; n < 498; n++)
-        basses += Record({std::to_string(n), "C:\\b" + std::to_string(n) + ".pxd", "", "bass", "1", "b", ""});
+    std::string basses = Record({"0", inFolder("C.pxd"), "", "bass", "1", "c", ""}) + Numbered("bass", 1, 497);
     const std::string rave = Record({"9", "C:\\r.pxd", "", "rap", "1", "r", ""});
     WriteLists(basses, rave);
-    const std::string before = Lists();
+    const std::string before = OnDisk();
     const std::string told = " à Dance, bass ; 1 déjà listé(s) ; 0 refusé(s).\n3 fichier(s) n'ont pas trouvé de "
                              "place : la catégorie compte 500 entrées.\n";
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass", "--dry-run"}), TOOL_FOUND);
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
     EXPECT_EQ(out, "ajouterait : Dance, bass, rang 499 : " + inFolder("a.pxd") +
                        "\najouterait : Dance, bass, rang 500 : " + inFolder("b.pxd") + "\ndéjà dans Dance : " +
                        inFolder("c.pxd") + "\n2 fichier(s) à ajouter" + told + "Essai : rien n'a été écrit.\n");
@@ -169,14 +147,14 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
 {
     WriteLists(Record({"1", "C:\\a.pxd", "", "loop", "2", "a", ""}),
                Record({"2", "C:\\b.pxd", "", "bass", "2", "b", ""}));
-    const std::string before = Lists();
+    const std::string before = OnDisk();
     fs::create_directory(File("new"));
     WriteBytes(File("new/kick.pxd"), "PXD");
     fs::create_directory(File("pxdrave.tmp"));
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
     EXPECT_EQ(err, "pelmora-lists : ces listes n'ont pas pu être écrites et sont restées telles quelles :\n  " +
                        File("pxdrave") + "\n");
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
     fs::remove(File("pxdrave.tmp"));
@@ -190,7 +168,7 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop", "--dry-run"}), TOOL_OK);
     DestroyWindow(main);
     DestroyWindow(pelmora);
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
 #endif
 }
 
