@@ -139,17 +139,16 @@ TEST_F(SettingsFileTest, TextsThatTheFileCannotKeepAreRefused)
         int keptAsFolder, keptAsProgram;
     } rows[] = {{1, "", 1, 1},
                 {2, "C:\\Program Files\\Ejay Spéciale\\", 1, 1},
-                {3, "\\\\server\\share\\Ejay", 1, 1},
-                {4, "C:/Ejay/dir", 1, 1},
-                {5, "C:\\Music;Old\\Ejay", 0, 0},
-                {6, "C:\\Ejay\tTabs", 0, 0},
-                {7, " C:\\Ejay", 0, 0},
-                {8, "C:\\Ejay ", 0, 0},
-                {9, "file://C:/Ejay", 0, 0},
-                {10, "C:\\Ejay\nsecond line", 0, 0},
-                {11, std::string(247, 'a'), 1, 1},
-                {12, std::string(248, 'a'), 1, 0},
-                {13, std::string(249, 'a'), 0, 0}};
+                {3, "C:/Ejay/dir", 1, 1},
+                {4, "C:\\Music;Old\\Ejay", 0, 0},
+                {5, "C:\\Ejay\tTabs", 0, 0},
+                {6, " C:\\Ejay", 0, 0},
+                {7, "C:\\Ejay ", 0, 0},
+                {8, "file://C:/Ejay", 0, 0},
+                {9, "C:\\Ejay\nsecond line", 0, 0},
+                {10, std::string(247, 'a'), 1, 1},
+                {11, std::string(248, 'a'), 1, 0},
+                {12, std::string(249, 'a'), 0, 0}};
     for (const Row &row : rows) {
         EXPECT_EQ(row.keptAsFolder, SettingsTextCanBeKept(SETTING_EJAY_DIR, row.text.c_str())) << "row " << row.id;
         EXPECT_EQ(row.keptAsProgram, SettingsTextCanBeKept(SETTING_PROG_EJAY, row.text.c_str())) << "row " << row.id;
@@ -188,23 +187,11 @@ TEST(WindowPlace, OnAScreenWhereItCanBeSeen)
 TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
 {
     fs::create_directories(userDir);
-    struct Row {
-        int id;
-        bool windowsCopy, userCopy;
-        std::string found;
-    } rows[] = {{1, false, false, "none:"},
-                {2, true, false, windowsCopy},
-                {3, false, true, userCopy},
-                {4, true, true, userCopy}};
-    for (const Row &row : rows) {
-        fs::remove(windowsCopy);
-        fs::remove(userCopy);
-        if (row.windowsCopy)
-            WriteBytes(windowsCopy, CANONICAL);
-        if (row.userCopy)
-            WriteBytes(userCopy, CANONICAL);
-        EXPECT_EQ(row.found, Found()) << "row " << row.id;
-    }
+    EXPECT_EQ("none:", Found());
+    WriteBytes(windowsCopy, CANONICAL);
+    EXPECT_EQ(windowsCopy, Found());
+    WriteBytes(userCopy, CANONICAL);
+    EXPECT_EQ(userCopy, Found());
     ForgetSettingsFile(settings);
     EXPECT_FALSE(fs::exists(windowsCopy) || fs::exists(userCopy));
     ForgetSettingsFile(settings); /* nothing left: no harm */
