@@ -61,27 +61,24 @@ TEST_F(ListFiles, WhatStopsALoad)
 {
     struct Row {
         int id;
-        const char *spoilt; /* made a folder (unreadable) or removed */
-        bool folder;
+        int raveList; /* 0 as written, 1 removed, 2 a folder (unreadable) */
         ListLoadResult result;
         std::string message, tables;
-    } rows[] = {{1, "pxdrave", false, LISTS_NOT_FOUND,
-                 "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
-                {2, "pxdrave", true, LISTS_REFUSED,
+    } rows[] = {{1, 1, LISTS_NOT_FOUND, "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
+                {2, 2, LISTS_REFUSED,
                  "Le fichier \"" + File("pxdrave") +
                      "\" n'a pas pu être lu jusqu'au bout (disque ou réseau en défaut ?) : "
                      "le programme s'arrête sans rien écrire, le fichier reste tel quel.            ",
                  "D1:1"},
-                {3, "", false, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"}};
+                {3, 0, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"}};
     for (const Row &row : rows) {
         Reported().clear();
         fs::remove_all(File("pxdrave"));
         WriteLists(Numbered("loop", 1), Numbered("bass", 2), Numbered("Loop", 3));
-        if (*row.spoilt != '\0') {
-            fs::remove(File(row.spoilt));
-            if (row.folder)
-                fs::create_directory(File(row.spoilt));
-        }
+        if (row.raveList > 0)
+            fs::remove(File("pxdrave"));
+        if (row.raveList == 2)
+            fs::create_directory(File("pxdrave"));
         std::unique_ptr<AppState> state = Load(row.result);
         EXPECT_EQ(Reported(), std::vector<std::string>{row.message}) << "row " << row.id;
         EXPECT_EQ(Tables(state->styles, STYLE_COUNT), row.tables) << "row " << row.id;
@@ -130,8 +127,7 @@ TEST_F(ListFiles, FailedSavesLeaveTheOldListsAndNameTheFailedOnes)
         {1, "pxdrave", folder, "1 | " + File("pxdrave"), "|<missing>|"},
         {2, "pxdrave.tmp", folder, "1 | " + File("pxdrave"), "|" + BASS + "|"},
         {3, "", gone, "3 | " + gone + sep + "pxddance | " + gone + sep + "pxdrave | " + gone + sep + "pxdhiphp", old},
-        {4, "", longFolder, "3 | " + cut + " | " + cut + " | " + cut, old}, /* too long to form: not written */
-    };
+        {4, "", longFolder, "3 | " + cut + " | " + cut + " | " + cut, old}}; /* too long to form: not written */
     for (const Row &row : rows) {
         std::unique_ptr<AppState> state = LoadThree();
         for (StyleDatabase &style : state->styles)

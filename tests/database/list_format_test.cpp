@@ -67,8 +67,7 @@ TEST_F(ListFormat, ValuesAsRead)
         {10,
          "\"" + std::string(9, '9') + "\"\r\n\"" + std::string(255, 'p') + "\"\r\nx\r\nloop\r\n2\r\n" +
              std::string(49, 'n') + "\r\n\"\"\r\n",
-         wide, 1}, /* every field full: a 257-character line still fits the reader */
-    };
+         wide, 1}}; /* every field full: a 257-character line still fits the reader */
     for (const Row &row : rows) {
         EXPECT_EQ(Read(row.bytes), 1) << "row " << row.id;
         EXPECT_EQ(db->lists[0].count, row.count) << "row " << row.id;

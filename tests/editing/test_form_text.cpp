@@ -70,12 +70,10 @@ TEST(FormText, DeleteQuestionNamesTheSampleByItsTwoLines)
         std::string name1, name2, question;
         std::size_t capacity;
         int fitted;
-    } rows[] = {
-        {1, "Kick", "Hard", head + "Kick Hard" + tail, 256, 1},
-        {2, x49, y49, whole, 256, 1}, /* the widest fits the shared buffer */
-        {3, x49, y49, whole, whole.size() + 1, 1},
-        {4, x49, y49, whole.substr(0, whole.size() - 1), whole.size(), 0}, /* cut, terminated, told */
-    };
+    } rows[] = {{1, "Kick", "Hard", head + "Kick Hard" + tail, 256, 1},
+                {2, x49, y49, whole, 256, 1}, /* the widest fits the shared buffer */
+                {3, x49, y49, whole, whole.size() + 1, 1},
+                {4, x49, y49, whole.substr(0, whole.size() - 1), whole.size(), 0}}; /* cut, terminated, told */
     for (const auto &row : rows) {
         SampleRecord record = {};
         std::snprintf(record.nameLine1, sizeof record.nameLine1, "%s", row.name1.c_str());
