@@ -100,7 +100,7 @@ protected:
         SetDatabaseReporter([](const char *message) { Reported().push_back(message); });
     }
     void TearDown() override { SetDatabaseReporter(nullptr); }
-    void WriteLists(const std::string &dance, const std::string &rave, const std::string &hiphop)
+    void WriteLists(const std::string &dance, const std::string &rave = "", const std::string &hiphop = "")
     {
         WriteBytes(File("pxddance"), dance);
         WriteBytes(File("pxdrave"), rave);

@@ -54,23 +54,20 @@ TEST_F(ListFormat, ValuesAsRead)
         int count;
     } rows[] = {
         {1, HEAD + "\"Basse\"\n\"profonde\"\n", PLAIN, 1},
-        {2, A, PLAIN, 1},
-        {3, "  \"1\"  \n\"C:\\\"a\".pxd\"\n\"x\"\n\"loop\"\n\"2\"\n\"Basse\"\n\"profonde\"\n",
+        {2, "  \"1\"  \n\"C:\\\"a\".pxd\"\n\"x\"\n\"loop\"\n\"2\"\n\"Basse\"\n\"profonde\"\n",
          "  1  |C:\\a.pxd|x|loop|2|Basse|profonde|1", 1}, /* blanks kept, quotes anywhere removed */
-        {4, "1\nC:\\a b.pxd\n\nloop\n2\nBasse\nprofonde\n", "1|C:\\a b.pxd||loop|2|Basse|profonde|1", 1},
-        {5, HEAD + "\"Voix\réthérée\"\n\"\"\n", "1|C:\\a.pxd|x|loop|2|Voix\réthérée||1", 1}, /* a lone CR stays */
-        {6, HEAD + "\"Basse\"\n\"profonde\"", PLAIN, 1},                                     /* no final line end */
-        {7, HEAD + "Basse\nprofonde\r", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1", 1},       /* nor after a last CR */
-        {8, HEAD + "Basse\nprofonde\r\r\n", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1",
+        {3, "1\nC:\\a b.pxd\n\nloop\n2\nBasse\nprofonde\n", "1|C:\\a b.pxd||loop|2|Basse|profonde|1", 1},
+        {4, HEAD + "\"Voix\réthérée\"\n\"\"\n", "1|C:\\a.pxd|x|loop|2|Voix\réthérée||1", 1}, /* a lone CR stays */
+        {5, HEAD + "\"Basse\"\n\"profonde\"", PLAIN, 1},                                     /* no final line end */
+        {6, HEAD + "Basse\nprofonde\r", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1", 1},       /* nor after a last CR */
+        {7, HEAD + "Basse\nprofonde\r\r\n", "1|C:\\a.pxd|x|loop|2|Basse|profonde\r|1",
          1}, /* only the CR before LF goes */
-        {9, "", "|||||||0", 0},
-        {10, A + "\r\n\n  \r\n\n\n\t\n\n\n\r\n", PLAIN, 1}, /* blank lines at the end, more than a record's worth */
-        {11, A + Numbered("loop", 2), PLAIN, 2},
-        {12,
+        {8, "", "|||||||0", 0},
+        {9, A + "\r\n\n  \r\n\n\n\t\n\n\n\r\n", PLAIN, 1}, /* blank lines at the end, more than a record's worth */
+        {10,
          "\"" + std::string(9, '9') + "\"\r\n\"" + std::string(255, 'p') + "\"\r\nx\r\nloop\r\n2\r\n" +
              std::string(49, 'n') + "\r\n\"\"\r\n",
-         wide, 1}, /* every field full: a 257-character line still fits the reader */
-    };
+         wide, 1}}; /* every field full: a 257-character line still fits the reader */
     for (const Row &row : rows) {
         EXPECT_EQ(Read(row.bytes), 1) << "row " << row.id;
         EXPECT_EQ(db->lists[0].count, row.count) << "row " << row.id;

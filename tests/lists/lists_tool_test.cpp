@@ -6,24 +6,14 @@
 #include <windows.h>
 #endif
 
-#include "database/database.h"
 #include "lists/lists_tool.h"
-#include "tests/support/test_files.h"
+#include "tests/database/database_test_support.h"
 
-using namespace testfiles;
+using namespace dbtest;
 
 namespace {
 
-/* One record as the writer puts it. */
-std::string Record(const std::vector<std::string> &values)
-{
-    std::string text;
-    for (const std::string &value : values)
-        text += "\"" + value + "\"\r\n";
-    return text;
-}
-
-class ListsTool : public ScratchFolder {
+class ListsTool : public ListFolder {
 protected:
     /* The tool on its arguments, --ejay first; out and err back in the
        lists' code page, so expectations read as the texts are written. */
@@ -40,16 +30,6 @@ protected:
         out = Utf8ToCp1252(rawOut);
         err = Utf8ToCp1252(rawErr);
         return code;
-    }
-    void WriteLists(const std::string &dance, const std::string &rave = "", const std::string &hiphop = "")
-    {
-        WriteBytes(File("pxddance"), dance);
-        WriteBytes(File("pxdrave"), rave);
-        WriteBytes(File("pxdhiphp"), hiphop);
-    }
-    std::string Lists() const
-    {
-        return ReadBytes(File("pxddance")) + "|" + ReadBytes(File("pxdrave")) + "|" + ReadBytes(File("pxdhiphp"));
     }
     /* A sample file that exists, and its record. */
     std::string Sample(const std::string &name, const std::string &keyword, const std::string &number)
@@ -70,33 +50,28 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
     EXPECT_EQ(Run({"check"}), TOOL_OK);
     EXPECT_EQ(out, summary); /* the same file in two styles is no double */
 
+    /* A.PXD, made so that it is no missing sample natively, is a's path in
+       another case: a double. */
     std::string gone = File("gone.pxd");
     WriteLists(Sample("a.pxd", "loop", "1") + Record({"2", gone, "", "bass", "2", "G", ""}) +
-                   Record({"3", File("A.PXD"), "", "drum", "2", "A", ""}) + Record({"4", "p", "", "Loop", "", "", ""}) +
+                   Sample("A.PXD", "drum", "3") + Record({"4", "p", "", "Loop", "", "", ""}) +
                    Record({"5", "p", "", "", "", "", ""}) +
                    Record({"6", "p", std::string(50, 'x'), "rap", "", "", ""}) +
                    "\x1a"
                    "after",
                "", "\"7\"\r\n");
     EXPECT_EQ(Run({"check"}), TOOL_FOUND);
-#ifdef _WIN32
-    const std::string twice = "Dance, drum, rang 1 (n°3) : \"" + File("A.PXD") + "\" figure déjà en loop, rang 1\n";
-    const char *missing = "1";
-#else /* another file where names are told apart by case */
-    const std::string twice = "Dance, drum, rang 1 (n°3) : le sample \"" + File("A.PXD") + "\" est introuvable\n" +
-                              "Dance, drum, rang 1 (n°3) : \"" + File("A.PXD") + "\" figure déjà en loop, rang 1\n";
-    const char *missing = "2";
-#endif
-    EXPECT_EQ(out,
-              "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
-              "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
-              "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
-              "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
-              "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
-              "Dance, bass, rang 1 (n°2) : le sample \"" +
-                  gone + "\" est introuvable\n" + twice + "Bilan : 3 entrées ; " + missing +
-                  " samples introuvables, 1 doublons, 0 en trop, 1 valeurs trop longues, 2 fins de fichier gardées, "
-                  "2 catégories inconnues.\n");
+    EXPECT_EQ(out, "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
+                   "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
+                   "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
+                   "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
+                   "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
+                   "Dance, bass, rang 1 (n°2) : le sample \"" +
+                       gone + "\" est introuvable\n" + "Dance, drum, rang 1 (n°3) : \"" + File("A.PXD") +
+                       "\" figure déjà en loop, rang 1\n" +
+                       "Bilan : 3 entrées ; 1 samples introuvables, 1 doublons, 0 en trop, 1 valeurs trop longues, 2 "
+                       "fins de fichier gardées, "
+                       "2 catégories inconnues.\n");
     EXPECT_EQ(err, "");
 }
 
@@ -120,8 +95,7 @@ TEST_F(ListsTool, ExportIsUtf8CsvQuotedByTheUsualRules)
 {
     /* A list cannot hold a double quote: the reader removes them all. */
     WriteLists(Record({"1", "C:\\Sons\\Élan.pxd", "a, b", "loop", "2", "Dit \"bof\"", "ligne\rdeux"}), "",
-               Record({"", "C:\\x.pxd", "", "", "", "", ""}) /* added by the user: no keyword */);
-    WriteBytes(File("pxdhiphp"), "\"\"\r\n\"C:\\x.pxd\"\r\n\"\"\r\n\"rap\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n");
+               Record({"", "C:\\x.pxd", "", "rap", "", "", ""}));
     const std::string csv = "style,cat\xC3\xA9gorie,rang,num\xC3\xA9ro,adresse,texte,mot-cl\xC3\xA9,dur\xC3\xA9"
                             "e,nom ligne 1,nom ligne 2\r\n"
                             "Dance,loop,1,1,C:\\Sons\\\xC3\x89lan.pxd,\"a, b\",loop,2,Dit bof,\"ligne\rdeux\"\r\n"
@@ -142,17 +116,15 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
     for (const char *name : {"f.pxd", "E.PXD", "d.pxd", "c.pxd", "b.pxd", "a.pxd", "notes.txt"})
         WriteBytes(File("new/") + name, "PXD");
     auto inFolder = [&](const char *name) { return (fs::absolute(File("new")) / name).make_preferred().string(); };
-    std::string basses = Record({"0", inFolder("C.pxd"), "", "bass", "1", "c", ""});
-    for (int n = 1; n < 498; n++)
-        basses += Record({std::to_string(n), "C:\\b" + std::to_string(n) + ".pxd", "", "bass", "1", "b", ""});
+    std::string basses = Record({"0", inFolder("C.pxd"), "", "bass", "1", "c", ""}) + Numbered("bass", 1, 497);
     const std::string rave = Record({"9", "C:\\r.pxd", "", "rap", "1", "r", ""});
     WriteLists(basses, rave);
-    const std::string before = Lists();
+    const std::string before = OnDisk();
     const std::string told = " à Dance, bass ; 1 déjà listé(s) ; 0 refusé(s).\n3 fichier(s) n'ont pas trouvé de "
                              "place : la catégorie compte 500 entrées.\n";
 
     EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "bass", "--dry-run"}), TOOL_FOUND);
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
     EXPECT_EQ(out, "ajouterait : Dance, bass, rang 499 : " + inFolder("a.pxd") +
                        "\najouterait : Dance, bass, rang 500 : " + inFolder("b.pxd") + "\ndéjà dans Dance : " +
                        inFolder("c.pxd") + "\n2 fichier(s) à ajouter" + told + "Essai : rien n'a été écrit.\n");
@@ -167,16 +139,15 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
 /* A list that cannot be written stays as it was, and is named. */
 TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
 {
-    WriteLists(Record({"1", "C:\\a.pxd", "", "loop", "2", "a", ""}),
-               Record({"2", "C:\\b.pxd", "", "bass", "2", "b", ""}));
-    const std::string before = Lists();
+    WriteLists(Numbered("loop", 1), Numbered("bass", 2));
+    const std::string before = OnDisk();
     fs::create_directory(File("new"));
     WriteBytes(File("new/kick.pxd"), "PXD");
     fs::create_directory(File("pxdrave.tmp"));
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
     EXPECT_EQ(err, "pelmora-lists : ces listes n'ont pas pu être écrites et sont restées telles quelles :\n  " +
                        File("pxdrave") + "\n");
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
     fs::remove(File("pxdrave.tmp"));
@@ -190,7 +161,7 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop", "--dry-run"}), TOOL_OK);
     DestroyWindow(main);
     DestroyWindow(pelmora);
-    EXPECT_EQ(Lists(), before);
+    EXPECT_EQ(OnDisk(), before);
 #endif
 }
 
@@ -201,34 +172,31 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
     const std::string none = File("none");
     struct Row {
         int id;
-        std::vector<std::string> arguments;
+        std::vector<std::string> arguments; /* after --ejay and the folder */
         std::string message;
     } rows[] = {
-        {1, {"--ejay", folder}, "quelle commande ? check, find, export ou import (voir --help)"},
-        {2, {"--ejay", folder, "chek"}, "commande inconnue « chek » (voir --help)"},
-        {3, {"--ejay", folder, "check", "--verbose"}, "option inconnue « --verbose » (voir --help)"},
+        {1, {}, "quelle commande ? check, find, export ou import (voir --help)"},
+        {2, {"chek"}, "commande inconnue « chek » (voir --help)"},
+        {3, {"check", "--verbose"}, "option inconnue « --verbose » (voir --help)"},
         {4, {"check", "--ejay"}, "l'option « --ejay » attend une valeur (voir --help)"},
-        {5, {"--ejay", folder, "find"}, "la commande « find » attend un texte à chercher (voir --help)"},
-        {6, {"--ejay", folder, "export"}, "la commande « export » attend l'option « --csv » (voir --help)"},
-        {7,
-         {"--ejay", folder, "check", "--dry-run"},
-         "l'option « --dry-run » ne vaut pas pour la commande « check » (voir --help)"},
+        {5, {"find"}, "la commande « find » attend un texte à chercher (voir --help)"},
+        {6, {"export"}, "la commande « export » attend l'option « --csv » (voir --help)"},
+        {7, {"check", "--dry-run"}, "l'option « --dry-run » ne vaut pas pour la commande « check » (voir --help)"},
         {8,
-         {"--ejay", folder, "import", folder, "--style", "techno", "--category", "loop"},
+         {"import", folder, "--style", "techno", "--category", "loop"},
          "« techno » n'est pas une valeur de --style (dance, rave, hiphop)"},
-        {9,
-         {"--ejay", folder, "import", none, "--style", "rave", "--category", "loop"},
-         "le dossier \"" + none + "\" est introuvable"},
-        {10, {"--ejay", folder, "check"}, "le fichier \"" + File("pxdhiphp") + "\" est introuvable"},
-#ifndef _WIN32 /* natively there is no Pelmora.ini to find */
-        {11, {"check"}, "aucun dossier Ejay : donnez --ejay DOSSIER, ou faites choisir le dossier à Pelmora"},
-#endif
-    };
+        {9, {"import", none, "--style", "rave", "--category", "loop"}, "le dossier \"" + none + "\" est introuvable"},
+        {10, {"check"}, "le fichier \"" + File("pxdhiphp") + "\" est introuvable"}};
     for (const Row &row : rows) {
-        EXPECT_EQ(RunRaw(row.arguments), TOOL_ERROR) << "row " << row.id;
+        EXPECT_EQ(Run(row.arguments), TOOL_ERROR) << "row " << row.id;
         EXPECT_EQ(err, "pelmora-lists : " + row.message + "\n") << "row " << row.id;
         EXPECT_EQ(out, "") << "row " << row.id;
     }
+#ifndef _WIN32 /* natively there is no Pelmora.ini to find */
+    EXPECT_EQ(RunRaw({"check"}), TOOL_ERROR);
+    EXPECT_EQ(err,
+              "pelmora-lists : aucun dossier Ejay : donnez --ejay DOSSIER, ou faites choisir le dossier à Pelmora\n");
+#endif
 #ifdef _WIN32
     /* Without --ejay, the folder of Pelmora.ini, the user's copy first. */
     char appData[MAX_PATH] = "";

@@ -52,10 +52,8 @@ void LookupsAndEdits(ZEFINFO *info, char *raw)
         if (!cls.used)
             continue;
         std::string className = cls.name, member = cls.members[0].name, init = cls.inits[0].text;
-        ZEF_ExistClass(className.data(), info);
         ZEF_GetInit(member.data(), out, info);
         Check(Terminated(out));
-        ZEF_ExistInit(init.data(), info);
         ZEF_SetInit(member.data(), raw, info);
         ZEF_AddMember(className.data(), raw, init.data(), info);
         ZEF_SetMember(member.data(), init.data(), info);

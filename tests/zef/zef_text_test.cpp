@@ -1,6 +1,9 @@
-// Reading: each kind of line, line ends as the Windows runtime's text mode
-// gives them (CR LF or LF ends a line, a lone CR is kept, Ctrl-Z ends the
-// input), and lines longer than a field (cut, always terminated).
+// The text of a document. Reading: each kind of line, line ends as the
+// Windows runtime's text mode gives them (CR LF or LF ends a line, a lone CR
+// is kept, Ctrl-Z ends the input), and lines longer than a field (cut,
+// always terminated). Writing: the layout byte for byte.
+#include <vector>
+
 #include "zef_test_support.h"
 
 using namespace std::string_literals;
@@ -75,26 +78,49 @@ TEST_F(ZefRead, EachKindOfLine)
 }
 
 // Through a real file: the counts, the size on disk, the path split at the
-// last separator; opening again replaces the whole record.
+// last separator.
 TEST_F(ZefRead, OpenedFileFillsTheWholeRecord)
 {
     fs::create_directory(File("sub"));
     std::string path = File("sub") + "\\y.ini"; // a name with a backslash natively, sub\y.ini on Windows
     WriteBytes(path, "a=1\n[S]\r\nb=2\nc\n[T]\n\x1a tail after Ctrl-Z");
     ASSERT_EQ(ZEF_OK, Open(path, info.get()));
-    EXPECT_EQ(1, info->opened);
-    EXPECT_EQ(38, info->fileSize); // every byte on disk
-    EXPECT_EQ(3, info->classCount);
-    EXPECT_EQ(3, info->memberTotal);
-    EXPECT_EQ(3, info->initTotal);
-    EXPECT_EQ(2, info->classes[1].memberCount);
-    EXPECT_STREQ("y.ini", info->fileName);
-    EXPECT_EQ(File("sub"), info->directory);
-    WriteBytes(File("two.ini"), "c=3\n");
-    ASSERT_EQ(ZEF_OK, Open(File("two.ini"), info.get()));
-    EXPECT_EQ("0:[] c=3\n", Doc());
-    EXPECT_EQ(0, info->classes[1].name[0]);
-    EXPECT_EQ(1, info->memberTotal);
+    // Every byte on disk; classes, members, inits, members of [S].
+    EXPECT_EQ(std::vector<int>({38, 3, 3, 3, 2}), std::vector<int>({info->fileSize, info->classCount, info->memberTotal,
+                                                                    info->initTotal, info->classes[1].memberCount}));
+    EXPECT_EQ("y.ini|" + File("sub"), std::string(info->fileName) + "|" + info->directory);
+}
+
+class ZefWrite : public ZefTest {};
+
+struct TripCase {
+    int row;
+    std::string input;
+    std::string written;
+};
+
+const TripCase kTripCases[] = {
+    // Files already in the written layout come back byte for byte.
+    {1, "[System]\r\nWinDir=C:\\WINDOWS\r\nRunEjay=1\r\n\r\n[Fen]\r\nX=10\r\n\r\n",
+     "[System]\r\nWinDir=C:\\WINDOWS\r\nRunEjay=1\r\n\r\n[Fen]\r\nX=10\r\n\r\n"},
+    {2, "top=1\r\nnext=\r\n\r\n[S]\r\nk=v a l\r\n\r\n", "top=1\r\nnext=\r\n\r\n[S]\r\nk=v a l\r\n\r\n"},
+    {3, "[\xE9t\xE9]\r\n\xC9=caf\xE9\r\n\r\n[Empty]\r\n\r\n", "[\xE9t\xE9]\r\n\xC9=caf\xE9\r\n\r\n[Empty]\r\n\r\n"},
+    {4, "[A]\r\nx=1\r\n\r\n[B]\r\n\r\n[A]\r\nx=dup\r\n\r\n", "[A]\r\nx=1\r\n\r\n[B]\r\n\r\n[A]\r\nx=dup\r\n\r\n"},
+    // Comments, spacing and text after "]" are not kept; LF becomes CR LF.
+    {5, "; note\n[S] tail\n  k =  v ;c\n\n\nlone\n", "[S]\r\nk=v\r\nlone=\r\n\r\n"},
+    {6, "", ""},
+    {7, "; only comments\n\n", ""},
+    // Empty brackets get no header: on reading again, their members join
+    // the class before them.
+    {8, "[A]\na=1\n[]\nb=2\n", "[A]\r\na=1\r\n\r\nb=2\r\n\r\n"},
+    {9, "k=a\rb\n", "k=a\rb\r\n\r\n"}};
+
+TEST_F(ZefWrite, WrittenBytes)
+{
+    for (const TripCase &c : kTripCases) {
+        Parse(c.input);
+        EXPECT_EQ(c.written, Written()) << "row " << c.row;
+    }
 }
 
 } // namespace
