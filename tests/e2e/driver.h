@@ -36,31 +36,26 @@ constexpr int kTimeoutMs = 15000;
    text (static 0xFFFF). */
 constexpr int kFileNameField = 0x47C, kMessageText = 0xFFFF;
 
-/* Polls until done answers true; false when the time ran out first. */
 inline bool WaitUntil(const std::function<bool()> &done, int timeoutMs = kTimeoutMs)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (; !done(); Sleep(15))
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
     return true;
 }
 
-/* A sent message with a bound, so a hung program fails a check instead of
-   hanging the test; -1 when it was not answered. */
+/* Bounded, so a hung program fails a check instead of hanging the test;
+   -1 when it was not answered. */
 inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer)
-               ? static_cast<LRESULT>(answer)
-               : -1;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer) ? LRESULT(answer) : -1;
 }
 
-/* True once the window's thread has handled a WM_NULL, i.e. is back in its
-   message loop: a window shows before its controls are made. */
+/* True once the window's thread is back in its message loop: a window
+   shows before its controls are made. */
 inline bool Sync(HWND window) { return IsWindow(window) && Ask(window, WM_NULL) == 0; }
-
-/* ---- Windows of the program --------------------------------------------- */
 
 using Match = std::function<bool(HWND)>;
 
@@ -72,7 +67,6 @@ inline Match OfClass(const char *className)
         return _stricmp(name, className) == 0;
     };
 }
-
 /* A dialog holding a control of that identifier. */
 inline Match DialogWith(int id)
 {
@@ -91,16 +85,14 @@ inline std::vector<HWND> WindowsOf(DWORD pid, const Match &match)
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&all));
-    for (HWND window : all) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == pid && IsWindowVisible(window) && match(window))
+    DWORD owner = 0;
+    for (HWND window : all)
+        if (GetWindowThreadProcessId(window, &owner) && owner == pid && IsWindowVisible(window) && match(window))
             found.push_back(window);
-    }
     return found;
 }
 
-/* Waits for the first one, then until it answers; null when none came. */
+/* The first one to come, once it answers; null when none came. */
 inline HWND WaitFor(DWORD pid, const Match &match, int timeoutMs = kTimeoutMs)
 {
     std::vector<HWND> found;
@@ -113,59 +105,44 @@ inline bool WaitUntilGone(HWND window)
     return WaitUntil([&] { return !IsWindow(window); });
 }
 
-/* A window's text (lengthMessage WM_GETTEXTLENGTH) or a list box's row. */
-inline std::string Read(HWND window, UINT lengthMessage = WM_GETTEXTLENGTH, WPARAM row = 0)
+/* A window's text, or with LB_GETTEXT a list box's row. */
+inline std::string Read(HWND window, UINT message = WM_GETTEXT, WPARAM wParam = 4096)
 {
-    const LRESULT length = std::max<LRESULT>(Ask(window, lengthMessage, row), 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const bool isRow = lengthMessage == LB_GETTEXTLEN;
-    const LRESULT copied =
-        Ask(window, isRow ? LB_GETTEXT : WM_GETTEXT, isRow ? row : text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    std::string narrow(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)), '\0');
-    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(narrow.size()), &narrow[0],
-                        static_cast<int>(narrow.size()), nullptr, nullptr);
+    wchar_t text[4096] = L"";
+    const int length = int(std::clamp<LRESULT>(Ask(window, message, wParam, LPARAM(text)), 0, 4095));
+    std::string narrow(length, '\0');
+    WideCharToMultiByte(1252, 0, text, length, &narrow[0], length, nullptr, nullptr);
     return narrow;
 }
 
 inline std::string TextOf(HWND window, int id = 0) { return Read(id != 0 ? GetDlgItem(window, id) : window); }
 
-inline std::vector<std::string> ListRows(HWND listBox)
-{
-    std::vector<std::string> rows;
-    for (LRESULT row = 0, count = Ask(listBox, LB_GETCOUNT); row < count; ++row)
-        rows.push_back(Read(listBox, LB_GETTEXTLEN, static_cast<WPARAM>(row)));
-    return rows;
-}
-
-/* ---- Acting ------------------------------------------------------------- */
-
 inline bool SetText(HWND dialog, int controlId, const std::string &text)
 {
     std::wstring wide(text.size(), L'\0');
-    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), &wide[0], static_cast<int>(wide.size()));
-    return Ask(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())) == TRUE;
+    MultiByteToWideChar(1252, 0, text.data(), int(text.size()), &wide[0], int(wide.size()));
+    return Ask(GetDlgItem(dialog, controlId), WM_SETTEXT, 0, LPARAM(wide.c_str())) == TRUE;
 }
 
 /* Posted, so that it returns even when the button opens a modal box. */
 inline void Click(HWND window, int id = 0) { PostMessageW(id != 0 ? GetDlgItem(window, id) : window, BM_CLICK, 0, 0); }
 
-/* Clicks a button of a dialog; true once the dialog is gone. */
+/* True once the dialog is gone. */
 inline bool Press(HWND dialog, int buttonId)
 {
     Click(dialog, buttonId);
     return GetDlgItem(dialog, buttonId) != nullptr && WaitUntilGone(dialog);
 }
 
-/* Types the path into the chooser and presses Open, or presses Cancel when
-   the path is empty; true once the chooser is gone. The combo box passes
-   the text on to its edit field, where the chooser reads it. */
+/* Opens the path typed in, or cancels when it is empty; true once the
+   chooser is gone. The combo box passes the text on to its edit field,
+   where the chooser reads it. */
 inline bool ChooseFile(HWND chooser, const std::string &path)
 {
     return path.empty() ? Press(chooser, IDCANCEL) : SetText(chooser, kFileNameField, path) && Press(chooser, IDOK);
 }
 
-/* Brings the window to the foreground and types the keys together, as
-   {VK_CONTROL, 'Q'}; released in reverse order. */
+/* Types the keys together, as {VK_CONTROL, 'Q'}; released in reverse order. */
 inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
 {
     bool foreground = false;
@@ -182,12 +159,10 @@ inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
     keys.insert(keys.end(), pressed.rbegin(), pressed.rend());
     std::vector<INPUT> inputs(keys.size(), INPUT{INPUT_KEYBOARD, {}});
     for (std::size_t i = 0; i < keys.size(); ++i)
-        inputs[i].ki = {keys[i], static_cast<WORD>(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC)),
+        inputs[i].ki = {keys[i], WORD(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC)),
                         i < keys.size() / 2 ? 0ul : KEYEVENTF_KEYUP, 0, 0};
-    return foreground && SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    return foreground && SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
-
-/* ---- Processes and files ------------------------------------------------ */
 
 struct Program {
     PROCESS_INFORMATION info = {};
@@ -202,7 +177,7 @@ struct Program {
                               &info) != FALSE;
     }
     bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
-    /* Once it ended; STILL_ACTIVE (259) when it did not within the time. */
+    /* STILL_ACTIVE (259) when it did not end in time. */
     DWORD ExitCode()
     {
         DWORD code = STILL_ACTIVE;
@@ -210,7 +185,7 @@ struct Program {
         GetExitCodeProcess(info.hProcess, &code);
         return code;
     }
-    /* Each call fails harmlessly once the program ended, or before a start. */
+    /* Harmless once the program ended, or before a start. */
     void Kill()
     {
         TerminateProcess(info.hProcess, 99);
@@ -227,12 +202,11 @@ struct Program {
 using FileHold = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
 inline FileHold Hold(const std::string &path, DWORD sharing = FILE_SHARE_READ | FILE_SHARE_DELETE)
 {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
     return FileHold(file == INVALID_HANDLE_VALUE ? nullptr : file, CloseHandle);
 }
 
-/* The whole file; empty when it cannot be read. */
+/* Empty when it cannot be read. */
 inline std::string ReadFileBytes(const std::string &path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -244,7 +218,7 @@ inline bool WriteFileBytes(const std::string &path, const std::string &bytes)
     return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
-/* A program of the tree beside the test program (all land in bin/). */
+/* Every program of the tree lands in bin/, beside the test program. */
 inline std::string BesideTestProgram(const std::string &name)
 {
     char path[MAX_PATH] = "";

@@ -16,6 +16,7 @@ protected:
        closing; Rave already as the writer lays it out. */
     const std::vector<Sample> dance_ = Samples("dance", "loop", 3);
     const std::string rave_ = ListText(Samples("rave", "voice", 1));
+    const std::string old_ = ListText(dance_, "\n") + "|" + rave_ + "|\r\n";
     const std::string rewritten_ = ListText(dance_) + "|" + rave_ + "|";
 
     /* Started on the lists above, with no backup and Ejay not run yet. */
@@ -25,12 +26,6 @@ protected:
             fs::remove(Dir(name));
         return WriteFileBytes(WindowsSettingsPath(), SettingsText(settings)) &&
                WriteLists(ListText(dance_, "\n"), rave_, "\r\n") && Start() && OpenMainWindow();
-    }
-    /* The three lists of a folder (or their backups), between bars. */
-    static std::string Lists(const std::string &folder, const std::string &suffix = "")
-    {
-        return ReadFileBytes(folder + "\\pxddance" + suffix) + "|" + ReadFileBytes(folder + "\\pxdrave" + suffix) +
-               "|" + ReadFileBytes(folder + "\\pxdhiphp" + suffix);
     }
     /* The failed save told, naming exactly the held list. */
     HWND ListFailureNaming(const char *held)
@@ -42,7 +37,7 @@ protected:
     }
     /* A line for each run of the stand-in Ejay, once a first had time to
        show and a second time to follow. */
-    static std::string EjayRuns(const std::string &folder, int settleMs)
+    static std::string EjayRuns(const std::string &folder, int settleMs = 2000)
     {
         WaitUntil([&] { return fs::exists(folder + "\\ejay-ran.txt"); }, settleMs);
         Sleep(1000);
@@ -52,7 +47,6 @@ protected:
 
 TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
 {
-    /* The stand-in Ejay notes each run in ejay-ran.txt beside itself. */
     const std::string ejay = Dir("Ejay.exe"), other = Dir("other"), otherEjay = other + "\\Ejay.exe";
     fs::create_directory(other);
     for (const std::string &copy : {ejay, otherEjay})
@@ -69,12 +63,9 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
                         ? PostMessageW(main_, key ? WM_ENDSESSION : WM_SYSCOMMAND, key ? TRUE : SC_CLOSE, 0) != FALSE
                         : TypeKeys(main_, {WORD(key == 'Q' ? VK_CONTROL : VK_MENU), key}));
         EXPECT_EQ(program_.ExitCode(), 0u);
-        EXPECT_EQ(Lists(Dir()), rewritten_);
-        EXPECT_EQ(Lists(Dir(), ".bak"), ListText(dance_, "\n") + "|" + rave_ + "|\r\n");
-        EXPECT_EQ(EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs), key == 1 ? "" : "ran\n");
-        EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsText(settings));
-        EXPECT_EQ(Entries(Dir()), std::string("Ejay.exe ") + (key == 1 ? "" : "ejay-ran.txt ") +
-                                      "other pxddance pxddance.bak pxdhiphp pxdhiphp.bak pxdrave pxdrave.bak");
+        EXPECT_EQ(Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" + EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs) +
+                      ReadFileBytes(WindowsSettingsPath()),
+                  rewritten_ + "\n" + old_ + "\n" + (key == 1 ? "" : "ran\n") + SettingsText(settings));
     }
 
     /* Options at 0 or 2: no backup, no Ejay. The Windows directory refuses
@@ -98,10 +89,10 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         ASSERT_TRUE(Press(box, IDRETRY));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(EjayRuns(Dir(), 2000), "");
-    EXPECT_EQ(Entries(Dir()) + " " + Lists(Dir()), "Ejay.exe other pxddance pxdhiphp pxdrave " + rewritten_);
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              SettingsText(settings) + SettingsText({Dir(), ejay, "1", "0", "2", "200,40"}));
+    EXPECT_EQ(EjayRuns(Dir()) + Entries(Dir()) + " " + Lists(Dir()) + ReadFileBytes(WindowsSettingsPath()) +
+                  ReadFileBytes(UserSettingsPath()),
+              "Ejay.exe other pxddance pxdhiphp pxdrave " + rewritten_ + SettingsText(settings) +
+                  SettingsText({Dir(), ejay, "1", "0", "2", "200,40"}));
 
     /* The next start reads the user's copy. Another Ejay folder, lacking a
        list, chosen in the System dialog. */
@@ -127,9 +118,7 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
        doubled one, which the platform accepts. */
     EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, IDC_SYSTEM_EJAYDIR) == other + "\\"; }));
     Click(dialog, IDC_SYSTEM_VALIDATE);
-    HWND box = NextMessage();
-    EXPECT_EQ(MessageText(box), MissingText(other + "\\\\pxdrave"));
-    ASSERT_TRUE(Press(box, IDOK));
+    EXPECT_EQ(Answer(IDOK), MissingText(other + "\\\\pxdrave"));
     Sleep(300);
     EXPECT_TRUE(WindowsOf(Pid(), IsMessageBox).empty()) << "a message for a list that is there";
     ASSERT_TRUE(IsWindow(dialog)) << "the dialog closed although a list was missing";
@@ -143,17 +132,15 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     for (int option : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
         Click(dialog, option); /* each turned over */
     ASSERT_TRUE(Press(dialog, IDC_SYSTEM_VALIDATE));
-    EXPECT_EQ(EjayRuns(other, 0), "") << "before closing";
     PostMessageW(main_, WM_COMMAND, IDM_QUIT, 0);
     EXPECT_EQ(program_.ExitCode(), 0u);
     /* The tables read from the first folder go into the new one, after
-       backups of what it held; the settings return to the Windows directory. */
-    EXPECT_EQ(Lists(other), rewritten_);
-    EXPECT_EQ(Lists(other, ".bak"), otherDance + "|" + otherRave + "|");
-    EXPECT_EQ(EjayRuns(other, kTimeoutMs), "ran\n");
-    EXPECT_EQ(Entries(Dir()), "Ejay.exe other pxddance pxdhiphp pxdrave");
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsText({other + "\\", otherEjay, "0", "1", "1", "200,40"}));
-    EXPECT_FALSE(fs::exists(UserSettingsPath())) << "a stale user's copy would be read next time";
+       backups of what it held; the settings return to the Windows
+       directory, the user's copy gone. */
+    EXPECT_EQ(Lists(other) + "\n" + Lists(other, ".bak") + "\n" + EjayRuns(other, kTimeoutMs) + Entries(Dir()) +
+                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\n" + otherDance + "|" + otherRave + "|\nran\nEjay.exe other pxddance pxdhiphp pxdrave" +
+                  SettingsText({other + "\\", otherEjay, "0", "1", "1", "200,40"}));
 
     /* Settings written nowhere are told; Cancel leaves a held list as it
        was. Options at 2: the old backups stay, Ejay is not started. */
@@ -167,18 +154,14 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
                  listHold = Hold(Dir("pxdhiphp"));
         ASSERT_TRUE(windowsHold && userHold && listHold);
         PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        box = NextMessage();
-        EXPECT_NE(MessageText(box).find("\"Pelmora.ini\" n'a pas pu \xEAtre enregistr\xE9"), std::string::npos)
-            << MessageText(box);
-        ASSERT_TRUE(Press(box, IDOK));
+        const std::string told = Answer(IDOK);
+        EXPECT_NE(told.find("\"Pelmora.ini\" n'a pas pu \xEAtre enregistr\xE9"), std::string::npos) << told;
         ASSERT_TRUE(Press(ListFailureNaming("pxdhiphp"), IDCANCEL));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              SettingsText(settings) + SettingsText(settings));
-    EXPECT_EQ(Lists(Dir()), rewritten_ + "\r\n");
-    EXPECT_EQ(Lists(Dir(), ".bak"), "avant|avant|avant");
-    EXPECT_EQ(EjayRuns(Dir(), 2000), "");
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()) + Lists(Dir()) + "\n" +
+                  Lists(Dir(), ".bak") + EjayRuns(Dir()),
+              SettingsText(settings) + SettingsText(settings) + rewritten_ + "\r\n\navant|avant|avant");
 }
 
 } // namespace

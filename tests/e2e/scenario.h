@@ -4,7 +4,7 @@
  * settings file in either place, the program started from there, and its
  * main window read pane by pane.
  *
- * A journey ends the program itself; when a check fails first, TearDown
+ * A journey ends the program itself; when a check fails first, the fixture
  * ends it, so the next journey starts on an empty desktop.
  */
 #ifndef PELMORA_E2E_SCENARIO_H
@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,9 +34,9 @@ struct Sample {
     std::string number, path, extra, keyword, duration, name1, name2;
 };
 
-/* count samples of a keyword numbered from 1, named "<tag> <keyword> 1."
-   and on: no name is part of another, so a row is known by the name it
-   shows (how a row is laid out is the native tests' business). */
+/* Named "<tag> <keyword> <n>.": no name is part of another, so a row is
+   known by the name it shows (how a row is laid out is the native tests'
+   business). */
 inline std::vector<Sample> Samples(const std::string &tag, const std::string &keyword, int count)
 {
     std::vector<Sample> samples;
@@ -58,7 +57,6 @@ inline std::string ListText(const std::vector<Sample> &samples, const char *eol 
     return text;
 }
 
-/* The message naming a list file that is not there. */
 inline std::string MissingText(const std::string &path)
 {
     return "Le fichier \"" + path + "\" est introuvable !" + std::string(12, ' ');
@@ -68,7 +66,7 @@ struct Settings {
     std::string ejayDir, progEjay, autosave = "1", backup = "0", runEjay = "0", position = "100,20";
 };
 
-/* The settings file as the program writes it. */
+/* As the program writes it. */
 inline std::string SettingsText(const Settings &s)
 {
     return "[SYSTEM]\r\nejayDir=" + s.ejayDir + "\r\nprogEjay=" + s.progEjay + "\r\nautosave=" + s.autosave +
@@ -79,7 +77,7 @@ inline std::string SettingsText(const Settings &s)
 inline std::string WindowsSettingsPath() { return std::string(std::getenv("windir")) + "\\Pelmora.ini"; }
 inline std::string UserSettingsPath() { return std::string(std::getenv("APPDATA")) + "\\Pelmora\\Pelmora.ini"; }
 
-/* "x,y wxh" of a window on the screen. */
+/* "x,y wxh" */
 inline std::string Rect(HWND window)
 {
     RECT r = {};
@@ -88,7 +86,7 @@ inline std::string Rect(HWND window)
            std::to_string(r.bottom - r.top);
 }
 
-/* The three options of the System dialog: "1" ticked, "0" not. */
+/* The System dialog's three options: "1" ticked, "0" not. */
 inline std::string Ticks(HWND systemDialog)
 {
     std::string ticks;
@@ -106,6 +104,13 @@ inline std::string Entries(const std::string &folder)
     return joined;
 }
 
+/* The three lists of a folder (or their backups), between bars. */
+inline std::string Lists(const std::string &folder, const std::string &suffix = "")
+{
+    return ReadFileBytes(folder + "\\pxddance" + suffix) + "|" + ReadFileBytes(folder + "\\pxdrave" + suffix) + "|" +
+           ReadFileBytes(folder + "\\pxdhiphp" + suffix);
+}
+
 class Journey : public ::testing::Test {
 protected:
     void SetUp() override
@@ -116,9 +121,9 @@ protected:
         fs::remove_all(dir_);
         ASSERT_TRUE(fs::create_directories(dir_)) << dir_;
     }
+    /* Program's destructor ends what is left. */
     void TearDown() override
     {
-        /* The fixture's end ends the program. */
         if (program_.Running())
             ADD_FAILURE() << "the journey left Pelmora running, showing " << Seen() << "; it is ended now";
     }
@@ -130,32 +135,26 @@ protected:
         return WriteFileBytes(Dir("pxddance"), dance) && WriteFileBytes(Dir("pxdrave"), rave) &&
                WriteFileBytes(Dir("pxdhiphp"), hiphop);
     }
-    /* Pelmora.exe, started in Dir() (again, once it ended). */
     bool Start() { return program_.Start("\"" + BesideTestProgram("Pelmora.exe") + "\"", dir_.c_str()); }
     DWORD Pid() const { return program_.info.dwProcessId; }
 
-    /* Waits for the main window with its panes made, the last button last;
-       lists_ are its list boxes, top to bottom. */
+    /* Once its last button is made. */
     bool OpenMainWindow()
     {
         main_ = WaitFor(
             Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
-        std::map<LONG, HWND> byTop;
-        for (HWND child = GetWindow(main_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT r = {};
-            if (OfClass("ListBox")(child) && GetWindowRect(child, &r))
-                byTop[r.top] = child;
-        }
-        lists_.clear();
-        for (const auto &list : byTop)
-            lists_.push_back(list.second);
-        EXPECT_EQ(lists_.size(), 9u) << "list boxes of the main window; seen: " << Seen();
-        return lists_.size() == 9;
+        bool panes = main_ != nullptr;
+        for (int pane = 0; pane < 9; ++pane)
+            panes = panes && OfClass("ListBox")(List(pane));
+        EXPECT_TRUE(panes) << "no main window with its nine panes; seen: " << Seen();
+        return panes;
     }
     /* kind 0 Ajouter, 1 Modifier, 2 Supprimer */
     HWND Button(int pane, int kind) const { return GetDlgItem(main_, IDC_PANE_FIRST + 3 * pane + kind); }
+    /* Made just before the pane's buttons. */
+    HWND List(int pane) const { return GetWindow(Button(pane, 0), GW_HWNDPREV); }
 
-    /* The next message box; null (and a failure) when none comes. */
+    /* Null (and a failure) when none comes. */
     HWND NextMessage()
     {
         HWND box = WaitFor(Pid(), IsMessageBox);
@@ -163,29 +162,40 @@ protected:
         return box;
     }
     static std::string MessageText(HWND box) { return TextOf(box, kMessageText); }
+    /* The next message's text, once answered with that button. */
+    std::string Answer(int button)
+    {
+        HWND box = NextMessage();
+        const std::string text = MessageText(box);
+        EXPECT_TRUE(box && Press(box, button)) << text;
+        return text;
+    }
 
-    /* The pane shows exactly these samples in this order, soon. */
+    /* Exactly these samples in this order, soon. */
     ::testing::AssertionResult Shows(int pane, const std::vector<Sample> &samples)
     {
         std::vector<std::string> rows;
         auto same = [&] {
-            std::size_t row = 0;
-            for (rows = ListRows(lists_.at(pane)); row < rows.size() && row < samples.size(); ++row)
-                if (rows[row].find(samples[row].name1) == std::string::npos)
-                    return false;
-            return rows.size() == samples.size();
+            rows.clear();
+            bool same = true;
+            for (LRESULT row = 0, count = Ask(List(pane), LB_GETCOUNT); row < count; ++row) {
+                rows.push_back(Read(List(pane), LB_GETTEXT, row));
+                same = same && std::size_t(row) < samples.size() &&
+                       rows.back().find(samples[row].name1) != std::string::npos;
+            }
+            return same && rows.size() == samples.size();
         };
         return ::testing::AssertionResult(WaitUntil(same, 5000))
                << "pane " << pane << " shows " << ::testing::PrintToString(rows);
     }
-    /* Ajouter, Modifier, Supprimer and the list of the pane enabled as
-       expected ("1" enabled, "0" not), soon: a timer sets them. */
+    /* Ajouter, Modifier, Supprimer and the list ("1" enabled, "0" not),
+       soon: a timer sets them. */
     ::testing::AssertionResult PaneEnabled(int pane, const std::string &expected)
     {
         std::string states;
         auto same = [&] {
             states.clear();
-            for (HWND control : {Button(pane, 0), Button(pane, 1), Button(pane, 2), lists_.at(pane)})
+            for (HWND control : {Button(pane, 0), Button(pane, 1), Button(pane, 2), List(pane)})
                 states += IsWindowEnabled(control) ? "1" : "0";
             return states == expected;
         };
@@ -194,10 +204,9 @@ protected:
 
     Program program_;
     HWND main_ = nullptr;
-    std::vector<HWND> lists_;
 
 private:
-    /* What the program shows, for failure messages. */
+    /* For failure messages. */
     std::string Seen()
     {
         std::string seen;
