@@ -176,7 +176,6 @@ struct Program {
         return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingDir, &startup,
                               &info) != FALSE;
     }
-    bool Running() const { return info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
     /* STILL_ACTIVE (259) when it did not end in time. */
     DWORD ExitCode()
     {

@@ -16,7 +16,6 @@ protected:
        closing; Rave already as the writer lays it out. */
     const std::vector<Sample> dance_ = Samples("dance", "loop", 3);
     const std::string rave_ = ListText(Samples("rave", "voice", 1));
-    const std::string old_ = ListText(dance_, "\n") + "|" + rave_ + "|\r\n";
     const std::string rewritten_ = ListText(dance_) + "|" + rave_ + "|";
 
     /* Started on the lists above, with no backup and Ejay not run yet. */
@@ -28,11 +27,11 @@ protected:
                WriteLists(ListText(dance_, "\n"), rave_, "\r\n") && Start() && OpenMainWindow();
     }
     /* The failed save told, naming exactly the held list. */
-    HWND ListFailureNaming(const char *held)
+    HWND ListFailureNaming(const std::string &held)
     {
         HWND box = NextMessage();
         const std::string text = MessageText(box);
-        EXPECT_TRUE(text.find(Dir(held)) != std::string::npos && text.find(Dir()) == text.rfind(Dir())) << text;
+        EXPECT_TRUE(text.find(held) != std::string::npos && text.find(Dir()) == text.rfind(Dir())) << text;
         return box;
     }
     /* A line for each run of the stand-in Ejay, once a first had time to
@@ -65,13 +64,19 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         EXPECT_EQ(program_.ExitCode(), 0u);
         EXPECT_EQ(Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" + EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs) +
                       ReadFileBytes(WindowsSettingsPath()),
-                  rewritten_ + "\n" + old_ + "\n" + (key == 1 ? "" : "ran\n") + SettingsText(settings));
+                  rewritten_ + "\n" + ListText(dance_, "\n") + "|" + rave_ + "|\r\n\n" + (key == 1 ? "" : "ran\n") +
+                      SettingsText(settings));
     }
 
-    /* Options at 0 or 2: no backup, no Ejay. The Windows directory refuses
-       the settings, and another program holds a list until Retry. */
-    settings = {Dir(), ejay, "1", "0", "2", "100,20"};
+    /* Options at 0 or 2: no backup, no Ejay. Saved on a screen no longer
+       there, the window opens centred. The Windows directory refuses the
+       settings, and another program holds a list until Retry. */
+    settings = {Dir(), ejay, "1", "0", "2", "3000,3000"};
     ASSERT_TRUE(Restart(settings));
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(Rect(main_),
+              std::to_string((work.right - 460) / 2) + "," + std::to_string((work.bottom - 735) / 2) + " 460x735");
     {
         FileHold settingsHold = Hold(WindowsSettingsPath()), listHold = Hold(Dir("pxddance"));
         ASSERT_TRUE(settingsHold && listHold);
@@ -83,26 +88,25 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         Click(Button(LOOP, 1));
         ASSERT_TRUE(SetText(WaitFor(Pid(), DialogWith(IDC_MODIFY_PATH)), IDC_MODIFY_NAME1, "jamais"));
         ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
-        HWND box = ListFailureNaming("pxddance");
+        HWND box = ListFailureNaming(Dir("pxddance"));
         EXPECT_TRUE(WindowsOf(Pid(), DialogWith(IDC_MODIFY_PATH)).empty()) << "the form outlived the closing";
         listHold.reset();
         ASSERT_TRUE(Press(box, IDRETRY));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(EjayRuns(Dir()) + Entries(Dir()) + " " + Lists(Dir()) + ReadFileBytes(WindowsSettingsPath()) +
-                  ReadFileBytes(UserSettingsPath()),
-              "Ejay.exe other pxddance pxdhiphp pxdrave " + rewritten_ + SettingsText(settings) +
-                  SettingsText({Dir(), ejay, "1", "0", "2", "200,40"}));
+    const std::string savedSettings = SettingsText(settings) + SettingsText({Dir(), ejay, "1", "0", "2", "200,40"});
+    EXPECT_EQ(EjayRuns(Dir()) + Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" +
+                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\n||\n" + savedSettings);
 
     /* The next start reads the user's copy. Another Ejay folder, lacking a
        list, chosen in the System dialog. */
     const std::string otherDance = ListText(Samples("other", "drum", 3)), otherRave = ListText(Samples("o", "rap", 1));
-    ASSERT_TRUE(WriteFileBytes(other + "\\pxddance", otherDance) && WriteFileBytes(other + "\\pxdhiphp", ""));
+    ASSERT_TRUE(WriteFileBytes(other + "\\pxddance", otherDance) && WriteFileBytes(other + "\\pxdhiphp", "\r\n"));
     ASSERT_TRUE(Start() && OpenMainWindow());
     EXPECT_EQ(Rect(main_), "200,40 460x735");
     ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'S'}));
     HWND dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100") << "runEjay=2 is off";
     /* One at a time: Ctrl+S typed in the dialog, then the menu, replace it. */
     for (bool byMenu : {false, true}) {
         ASSERT_TRUE(byMenu ? PostMessageW(main_, WM_COMMAND, IDM_SYSTEM, 0) : TypeKeys(dialog, {VK_CONTROL, 'S'}));
@@ -112,8 +116,7 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     }
     Click(dialog, IDC_SYSTEM_BROWSE);
     HWND chooser = WaitFor(Pid(), IsFileChooser);
-    EXPECT_EQ(TextOf(chooser), "Rechercher l'application...");
-    ASSERT_TRUE(ChooseFile(chooser, otherEjay));
+    ASSERT_TRUE(SetText(chooser, kFileNameField, otherEjay) && Press(chooser, IDOK));
     /* The folder with its separator: the list paths built on it hold a
        doubled one, which the platform accepts. */
     EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, IDC_SYSTEM_EJAYDIR) == other + "\\"; }));
@@ -126,42 +129,30 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     ASSERT_TRUE(Press(dialog, IDC_SYSTEM_CANCEL));
     ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'S'}));
     dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100");
+    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100") << "runEjay=2 is off";
     ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, other + "\\"));
     ASSERT_TRUE(WriteFileBytes(other + "\\pxdrave", otherRave));
     for (int option : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
         Click(dialog, option); /* each turned over */
     ASSERT_TRUE(Press(dialog, IDC_SYSTEM_VALIDATE));
-    PostMessageW(main_, WM_COMMAND, IDM_QUIT, 0);
-    EXPECT_EQ(program_.ExitCode(), 0u);
-    /* The tables read from the first folder go into the new one, after
-       backups of what it held; the settings return to the Windows
-       directory, the user's copy gone. */
-    EXPECT_EQ(Lists(other) + "\n" + Lists(other, ".bak") + "\n" + EjayRuns(other, kTimeoutMs) + Entries(Dir()) +
-                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              rewritten_ + "\n" + otherDance + "|" + otherRave + "|\nran\nEjay.exe other pxddance pxdhiphp pxdrave" +
-                  SettingsText({other + "\\", otherEjay, "0", "1", "1", "200,40"}));
 
     /* Settings written nowhere are told; Cancel leaves a held list as it
-       was. Options at 2: the old backups stay, Ejay is not started. */
-    settings = {Dir(), ejay, "2", "2", "2", "100,20"};
-    ASSERT_TRUE(WriteFileBytes(UserSettingsPath(), SettingsText(settings)));
-    ASSERT_TRUE(Restart(settings));
-    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
-        ASSERT_TRUE(WriteFileBytes(Dir(name), "avant"));
+       was. */
     {
         FileHold windowsHold = Hold(WindowsSettingsPath()), userHold = Hold(UserSettingsPath()),
-                 listHold = Hold(Dir("pxdhiphp"));
+                 listHold = Hold(other + "\\pxdhiphp");
         ASSERT_TRUE(windowsHold && userHold && listHold);
-        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(main_, WM_COMMAND, IDM_QUIT, 0);
         const std::string told = Answer(IDOK);
         EXPECT_NE(told.find("\"Pelmora.ini\" n'a pas pu \xEAtre enregistr\xE9"), std::string::npos) << told;
-        ASSERT_TRUE(Press(ListFailureNaming("pxdhiphp"), IDCANCEL));
+        ASSERT_TRUE(Press(ListFailureNaming(other + "\\\\pxdhiphp"), IDCANCEL));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()) + Lists(Dir()) + "\n" +
-                  Lists(Dir(), ".bak") + EjayRuns(Dir()),
-              SettingsText(settings) + SettingsText(settings) + rewritten_ + "\r\n\navant|avant|avant");
+    /* The tables read from the first folder go into the new one, after
+       backups of what it held. */
+    EXPECT_EQ(Lists(other) + "\n" + Lists(other, ".bak") + "\n" + EjayRuns(other, kTimeoutMs) +
+                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\r\n\n" + otherDance + "|" + otherRave + "|\r\n\nran\n" + savedSettings);
 }
 
 } // namespace
