@@ -134,14 +134,6 @@ inline bool Press(HWND dialog, int buttonId)
     return GetDlgItem(dialog, buttonId) != nullptr && WaitUntilGone(dialog);
 }
 
-/* Opens the path typed in, or cancels when it is empty; true once the
-   chooser is gone. The combo box passes the text on to its edit field,
-   where the chooser reads it. */
-inline bool ChooseFile(HWND chooser, const std::string &path)
-{
-    return path.empty() ? Press(chooser, IDCANCEL) : SetText(chooser, kFileNameField, path) && Press(chooser, IDOK);
-}
-
 /* Types the keys together, as {VK_CONTROL, 'Q'}; released in reverse order. */
 inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
 {

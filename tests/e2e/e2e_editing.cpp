@@ -4,8 +4,8 @@
  * of each style after a switch by menu or by keyboard, the buttons
  * following the entry counts, the about box; then adding a chosen PXD file
  * with the Add form, changing an entry with the Modify form, deleting one
- * after the yes/no question, a form giving way to the System dialog, and
- * the list files the program leaves on disk once it is closed.
+ * after the yes/no question, and the list files the program leaves on disk
+ * once it is closed.
  */
 #include <regex>
 
@@ -75,14 +75,8 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
         SCOPED_TRACE("after command or key " + std::to_string(step[0]));
         ASSERT_TRUE(step[0] == 0 || (step[0] > 'Z' ? PostMessageW(main_, WM_COMMAND, step[0], 0) != FALSE
                                                    : TypeKeys(main_, {VK_CONTROL, WORD(step[0])})));
-        for (int pane = 0; pane < 9; ++pane) {
-            const std::vector<Sample> &all = panes[step[1]][pane];
-            const std::vector<Sample> held(all.begin(), all.begin() + std::min<std::size_t>(all.size(), 500));
-            EXPECT_TRUE(Shows(pane, held));
-            EXPECT_EQ(Ask(List(pane), LB_GETCURSEL), held.empty() ? LB_ERR : 0) << "selection of pane " << pane;
-            /* Ajouter while there is room; the rest while there are entries. */
-            EXPECT_TRUE(PaneEnabled(pane, std::string(held.size() < 500 ? "1" : "0") + (held.empty() ? "000" : "111")));
-        }
+        for (int pane = 0; pane < 9; ++pane)
+            EXPECT_TRUE(Shows(pane, panes[step[1]][pane]));
     }
 
     PostMessageW(main_, WM_COMMAND, IDM_ABOUT, 0);
@@ -111,7 +105,7 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
     EXPECT_TRUE(Sync(main_) && WindowsOf(Pid(), DialogWith(IDC_ADD_NAME1)) == std::vector<HWND>{form});
     ASSERT_TRUE(Press(form, IDC_ADD_OK)) << "the form went with the other chooser";
     panes[0][VOICE].push_back({"", Dir("snare.pxd"), "", "voice", "1", "Snare", ""});
-    EXPECT_TRUE(PaneEnabled(VOICE, "0111"));
+    EXPECT_TRUE(Shows(VOICE, panes[0][VOICE]));
 
     /* Opened on Rave, confirmed while Dance (its voice list full) is shown:
        told, the form stays; confirmed on Hiphop, the entry joins Hiphop. */
@@ -152,14 +146,6 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
               std::string(49, 'n')};
     EXPECT_TRUE(Shows(RAP, rap));
 
-    /* Ctrl+S typed in a form: the System dialog takes its place, and the
-       form writes nothing (as the files at the end tell). */
-    form = Edit(RAP, 0, 1);
-    ASSERT_TRUE(SetText(form, IDC_MODIFY_NAME1, "jamais"));
-    ASSERT_TRUE(TypeKeys(form, {VK_CONTROL, 'S'}));
-    EXPECT_TRUE(WaitUntilGone(form));
-    EXPECT_TRUE(Press(WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR)), IDC_SYSTEM_CANCEL));
-
     /* The question names the sample; No keeps it, Yes takes it out. The
        only entry gone, all but Ajouter lock. */
     std::vector<Sample> &bass = panes[0][BASS];
@@ -171,8 +157,8 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
     ASSERT_TRUE(Press(Edit(BASS, 1, 2), IDYES));
     EXPECT_TRUE(Shows(BASS, {bass[0]}));
     ASSERT_TRUE(Press(Edit(BASS, 0, 2), IDYES));
-    EXPECT_TRUE(PaneEnabled(BASS, "1000"));
     bass.clear();
+    EXPECT_TRUE(Shows(BASS, bass));
 
     ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
     EXPECT_EQ(program_.ExitCode(), 0u);

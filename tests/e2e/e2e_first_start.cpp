@@ -17,20 +17,15 @@ using FirstStart = Journey;
 
 TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
 {
-    /* The welcome, before which nothing of the program proper may show,
-       answered; the first-run dialog that follows. */
-    auto firstRunDialog = [&] {
-        HWND box = NextMessage();
-        EXPECT_EQ(TextOf(box) + ": " + MessageText(box),
-                  kCaption + (": Bienvenu : 1er lancement d'Pelmora, receuil d'informations." + std::string(15, ' ')));
-        EXPECT_TRUE(WindowsOf(Pid(), IsProgramWindow).empty()) << "before the first-run dialog";
-        EXPECT_TRUE(Press(box, IDOK));
-        return WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    };
+    const std::string welcome = "Bienvenu : 1er lancement d'Pelmora, receuil d'informations." + std::string(15, ' ');
     const std::vector<Sample> loops = Samples("dance", "loop", 3);
     ASSERT_TRUE(WriteLists(ListText(loops), "", ""));
     ASSERT_TRUE(Start());
-    HWND dialog = firstRunDialog();
+    HWND box = NextMessage();
+    EXPECT_EQ(TextOf(box) + ": " + MessageText(box), kCaption + (": " + welcome));
+    EXPECT_TRUE(WindowsOf(Pid(), IsProgramWindow).empty()) << "before the first-run dialog";
+    ASSERT_TRUE(Press(box, IDOK));
+    HWND dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
     EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_WINDOWSDIR) + " " + TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog),
               std::getenv("windir") + std::string(" C:\\ 100"))
         << "only Sauvegarde automatique ticked";
@@ -41,7 +36,7 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, deep));
     Click(dialog, IDC_SYSTEM_VALIDATE);
     for (const char *name : {"pxddance", "pxdrave", "pxdhiphp"}) {
-        HWND box = NextMessage();
+        box = NextMessage();
         RECT boxRect = {};
         GetWindowRect(box, &boxRect);
         EXPECT_LE(boxRect.right - boxRect.left, GetSystemMetrics(SM_CXSCREEN)) << name;
@@ -83,7 +78,7 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     {
         FileHold undeletable = Hold(WindowsSettingsPath(), FILE_SHARE_READ);
         ASSERT_TRUE(undeletable && Start());
-        HWND box = NextMessage();
+        box = NextMessage();
         EXPECT_EQ(MessageText(box), MissingText(Dir("pxdrave")));
         EXPECT_TRUE(WindowsOf(Pid(), IsProgramWindow).empty());
         ASSERT_TRUE(Press(box, IDOK));
@@ -93,7 +88,8 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     /* So the next start is a first start; leaving it writes nothing. */
     const std::string lists = Lists(Dir());
     ASSERT_TRUE(Start());
-    Click(firstRunDialog(), IDC_SYSTEM_CANCEL);
+    EXPECT_EQ(Answer(IDOK), welcome);
+    Click(WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR)), IDC_SYSTEM_CANCEL);
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()) + Lists(Dir()),
               settings + lists);

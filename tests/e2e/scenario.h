@@ -126,11 +126,8 @@ protected:
     {
         main_ = WaitFor(
             Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
-        bool panes = main_ != nullptr;
-        for (int pane = 0; pane < 9; ++pane)
-            panes = panes && OfClass("ListBox")(List(pane));
-        EXPECT_TRUE(panes) << "no main window with its nine panes; seen: " << Seen();
-        return panes;
+        EXPECT_NE(main_, nullptr) << "no main window";
+        return main_ != nullptr;
     }
     /* kind 0 Ajouter, 1 Modifier, 2 Supprimer */
     HWND Button(int pane, int kind) const { return GetDlgItem(main_, IDC_PANE_FIRST + 3 * pane + kind); }
@@ -141,7 +138,7 @@ protected:
     HWND NextMessage()
     {
         HWND box = WaitFor(Pid(), IsMessageBox);
-        EXPECT_NE(box, nullptr) << "no message box; seen: " << Seen();
+        EXPECT_NE(box, nullptr) << "no message box";
         return box;
     }
     static std::string MessageText(HWND box) { return TextOf(box, kMessageText); }
@@ -154,49 +151,38 @@ protected:
         return text;
     }
 
-    /* Exactly these samples in this order, soon. */
-    ::testing::AssertionResult Shows(int pane, const std::vector<Sample> &samples)
+    /* Soon the pane shows these samples (a table holds the first 500, the
+       rest is kept aside unseen), the first row selected; Ajouter enabled
+       while there is room, Modifier, Supprimer and the list while there are
+       entries (a timer sets them). A row is known by the name it shows. */
+    ::testing::AssertionResult Shows(int pane, std::vector<Sample> samples)
     {
-        std::vector<std::string> rows;
-        auto same = [&] {
-            rows.clear();
-            bool same = true;
-            for (LRESULT row = 0, count = Ask(List(pane), LB_GETCOUNT); row < count; ++row) {
-                rows.push_back(Read(List(pane), LB_GETTEXT, row));
-                same = same && std::size_t(row) < samples.size() &&
-                       rows.back().find(samples[row].name1) != std::string::npos;
-            }
-            return same && rows.size() == samples.size();
-        };
-        return ::testing::AssertionResult(WaitUntil(same, 5000))
-               << "pane " << pane << " shows " << ::testing::PrintToString(rows);
-    }
-    /* Ajouter, Modifier, Supprimer and the list ("1" enabled, "0" not),
-       soon: a timer sets them. */
-    ::testing::AssertionResult PaneEnabled(int pane, const std::string &expected)
-    {
-        std::string states;
-        auto same = [&] {
-            states.clear();
-            for (HWND control : {Button(pane, 0), Button(pane, 1), Button(pane, 2), List(pane)})
-                states += IsWindowEnabled(control) ? "1" : "0";
-            return states == expected;
-        };
-        return ::testing::AssertionResult(WaitUntil(same, 3000)) << "pane " << pane << " enabled as " << states;
+        samples.resize(std::min<std::size_t>(samples.size(), 500));
+        std::string seen, expected = samples.size() < 500 ? "1" : "0";
+        expected += samples.empty() ? "000 -1" : "111 0";
+        for (const Sample &sample : samples)
+            expected += "\n" + sample.name1;
+        const bool same = WaitUntil(
+            [&] {
+                seen.clear();
+                for (HWND control : {Button(pane, 0), Button(pane, 1), Button(pane, 2), List(pane)})
+                    seen += IsWindowEnabled(control) ? "1" : "0";
+                seen += " " + std::to_string(Ask(List(pane), LB_GETCURSEL));
+                for (LRESULT row = 0, count = Ask(List(pane), LB_GETCOUNT); row < count; ++row) {
+                    const std::string text = Read(List(pane), LB_GETTEXT, row);
+                    const std::string &name = std::size_t(row) < samples.size() ? samples[row].name1 : text;
+                    seen += "\n" + (text.find(name) != std::string::npos ? name : text);
+                }
+                return seen == expected;
+            },
+            5000);
+        return ::testing::AssertionResult(same) << "pane " << pane << " shows\n" << seen << "\nnot\n" << expected;
     }
 
     Program program_;
     HWND main_ = nullptr;
 
 private:
-    /* For failure messages. */
-    std::string Seen()
-    {
-        std::string seen;
-        for (HWND window : WindowsOf(Pid(), [](HWND) { return true; }))
-            seen += "\n  \"" + TextOf(window) + "\" " + (IsMessageBox(window) ? MessageText(window) : "");
-        return seen.empty() ? "no window" : seen;
-    }
     std::string dir_;
 };
 
