@@ -209,14 +209,6 @@ inline bool WriteFileBytes(const std::string &path, const std::string &bytes)
     return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
-/* Every program of the tree lands in bin/, beside the test program. */
-inline std::string BesideTestProgram(const std::string &name)
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, std::strrchr(path, '\\') + 1) + name;
-}
-
 /* A picture of the screen as <folder>/<name>.png when the environment names
    a folder in PELMORA_E2E_SCREENSHOTS (a Unix path); never a verdict. Wine
    starts a Unix program given by its Z: path, and reports it ended at once:

@@ -12,7 +12,6 @@
 #include "tests/e2e/scenario.h"
 
 namespace e2e {
-namespace {
 
 class Editing : public Journey {
 protected:
@@ -62,7 +61,7 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
 
     HWND box = NextMessage();
     EXPECT_NE(MessageText(box).find("\"" + Dir("pxddance") + "\" contient 1 "), std::string::npos) << MessageText(box);
-    EXPECT_TRUE(WindowsOf(Pid(), OfClass(kIntroClass)).empty()) << "the intro came before the message";
+    EXPECT_TRUE(WindowsOf(Pid(), OfClass(INTRO_CLASS_NAME)).empty()) << "the intro came before the message";
     ASSERT_TRUE(Press(box, IDOK));
     ASSERT_TRUE(OpenMainWindow());
     EXPECT_TRUE(WindowsOf(Pid(), IsMessageBox).empty()) << "told twice";
@@ -171,5 +170,4 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
     EXPECT_EQ(Lists(Dir()), written[0] + "|" + written[1] + "|" + written[2]);
 }
 
-} // namespace
 } // namespace e2e

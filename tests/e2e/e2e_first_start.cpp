@@ -9,9 +9,11 @@
 #include "tests/e2e/scenario.h"
 
 namespace e2e {
-namespace {
 
-bool IsProgramWindow(HWND window) { return OfClass(kMainClass)(window) || OfClass(kIntroClass)(window); }
+static bool IsProgramWindow(HWND window)
+{
+    return OfClass(MAIN_CLASS_NAME)(window) || OfClass(INTRO_CLASS_NAME)(window);
+}
 
 using FirstStart = Journey;
 
@@ -22,13 +24,14 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     ASSERT_TRUE(WriteLists(ListText(loops), "", ""));
     ASSERT_TRUE(Start());
     HWND box = NextMessage();
-    EXPECT_EQ(TextOf(box) + ": " + MessageText(box), kCaption + (": " + welcome));
+    EXPECT_EQ(TextOf(box) + ": " + MessageText(box), "Pelmora Version 2.20: " + welcome);
     EXPECT_TRUE(WindowsOf(Pid(), IsProgramWindow).empty()) << "before the first-run dialog";
     ASSERT_TRUE(Press(box, IDOK));
     HWND dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_WINDOWSDIR) + " " + TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog),
-              std::getenv("windir") + std::string(" C:\\ 100"))
-        << "only Sauvegarde automatique ticked";
+    std::string contents = TextOf(dialog, IDC_SYSTEM_WINDOWSDIR) + " " + TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " ";
+    for (int id : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
+        contents += Ask(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED ? "1" : "0";
+    EXPECT_EQ(contents, std::getenv("windir") + std::string(" C:\\ 100")) << "only Sauvegarde automatique ticked";
 
     /* A folder holding no list: one message for each, in the order of the
        styles, each on the screen however long the path it names. */
@@ -54,7 +57,7 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
        the main window; Ctrl+Q writes the settings. */
     ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, Dir()));
     Click(dialog, IDC_SYSTEM_VALIDATE);
-    HWND intro = WaitFor(Pid(), OfClass(kIntroClass));
+    HWND intro = WaitFor(Pid(), OfClass(INTRO_CLASS_NAME));
     const auto shown = std::chrono::steady_clock::now();
     EXPECT_EQ(Rect(intro), "332,327 360x113") << "centred on the prefix's 1024 x 768 desktop";
     ASSERT_TRUE(OpenMainWindow());
@@ -95,5 +98,4 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
               settings + lists);
 }
 
-} // namespace
 } // namespace e2e

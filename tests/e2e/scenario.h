@@ -23,9 +23,6 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 
-constexpr const char *kCaption = "Pelmora Version 2.20";
-constexpr const char *kMainClass = "PELMOC";
-constexpr const char *kIntroClass = "PELMOINTROC";
 enum Pane { LOOP, BASS, SYNTHY, VOICE, EFFECT, DRUM, SEQUENCE, SPECIAL, RAP };
 
 /* One record of a list file: seven quoted lines. */
@@ -85,15 +82,6 @@ inline std::string Rect(HWND window)
            std::to_string(r.bottom - r.top);
 }
 
-/* The System dialog's three options: "1" ticked, "0" not. */
-inline std::string Ticks(HWND systemDialog)
-{
-    std::string ticks;
-    for (int id : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
-        ticks += Ask(GetDlgItem(systemDialog, id), BM_GETCHECK) == BST_CHECKED ? "1" : "0";
-    return ticks;
-}
-
 /* The three lists of a folder (or their backups), between bars. */
 inline std::string Lists(const std::string &folder, const std::string &suffix = "")
 {
@@ -118,14 +106,15 @@ protected:
         return WriteFileBytes(Dir("pxddance"), dance) && WriteFileBytes(Dir("pxdrave"), rave) &&
                WriteFileBytes(Dir("pxdhiphp"), hiphop);
     }
-    bool Start() { return program_.Start("\"" + BesideTestProgram("Pelmora.exe") + "\"", dir_.c_str()); }
+    /* Found beside the test program, where every program of the tree lands. */
+    bool Start() { return program_.Start("Pelmora.exe", dir_.c_str()); }
     DWORD Pid() const { return program_.info.dwProcessId; }
 
     /* Once its last button is made. */
     bool OpenMainWindow()
     {
         main_ = WaitFor(
-            Pid(), [](HWND w) { return OfClass(kMainClass)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
+            Pid(), [](HWND w) { return OfClass(MAIN_CLASS_NAME)(w) && GetDlgItem(w, IDC_PANE_LAST); }, 25000);
         EXPECT_NE(main_, nullptr) << "no main window";
         return main_ != nullptr;
     }
