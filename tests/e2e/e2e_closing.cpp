@@ -5,7 +5,7 @@
  * kept in the user's folder, never lost silently; and the System dialog,
  * whose choices take effect on closing.
  */
-#include "tests/e2e/scenario.h"
+#include "tests/e2e/journey.h"
 
 namespace e2e {
 
@@ -110,7 +110,7 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
     ASSERT_TRUE(SetText(dialog, IDC_MODIFY_NAME1, "jamais"));
     for (int way = 0; way < 3; ++way) {
         ASSERT_TRUE(way == 2 ? PostMessageW(main_, WM_COMMAND, IDM_SYSTEM, 0) : TypeKeys(dialog, {VK_CONTROL, 'S'}));
-        EXPECT_TRUE(WaitUntilGone(dialog)) << way;
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << way;
         dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
         EXPECT_EQ(WindowsOf(Pid(), [](HWND w) { return OfClass("#32770")(w); }).size(), 1u);
     }

@@ -9,7 +9,7 @@
  */
 #include <regex>
 
-#include "tests/e2e/scenario.h"
+#include "tests/e2e/journey.h"
 
 namespace e2e {
 
