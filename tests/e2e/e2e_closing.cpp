@@ -5,10 +5,9 @@
  * kept in the user's folder, never lost silently; and the System dialog,
  * whose choices take effect on closing.
  */
-#include "tests/e2e/scenario.h"
+#include "tests/e2e/journey.h"
 
 namespace e2e {
-namespace {
 
 class Closing : public Journey {
 protected:
@@ -26,23 +25,17 @@ protected:
         return WriteFileBytes(WindowsSettingsPath(), SettingsText(settings)) &&
                WriteLists(ListText(dance_, "\n"), rave_, "\r\n") && Start() && OpenMainWindow();
     }
-    /* The three lists of a folder (or their backups), between bars. */
-    static std::string Lists(const std::string &folder, const std::string &suffix = "")
-    {
-        return ReadFileBytes(folder + "\\pxddance" + suffix) + "|" + ReadFileBytes(folder + "\\pxdrave" + suffix) +
-               "|" + ReadFileBytes(folder + "\\pxdhiphp" + suffix);
-    }
     /* The failed save told, naming exactly the held list. */
-    HWND ListFailureNaming(const char *held)
+    HWND ListFailureNaming(const std::string &held)
     {
         HWND box = NextMessage();
         const std::string text = MessageText(box);
-        EXPECT_TRUE(text.find(Dir(held)) != std::string::npos && text.find(Dir()) == text.rfind(Dir())) << text;
+        EXPECT_TRUE(text.find(held) != std::string::npos && text.find(Dir()) == text.rfind(Dir())) << text;
         return box;
     }
     /* A line for each run of the stand-in Ejay, once a first had time to
        show and a second time to follow. */
-    static std::string EjayRuns(const std::string &folder, int settleMs)
+    static std::string EjayRuns(const std::string &folder, int settleMs = 2000)
     {
         WaitUntil([&] { return fs::exists(folder + "\\ejay-ran.txt"); }, settleMs);
         Sleep(1000);
@@ -52,11 +45,11 @@ protected:
 
 TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
 {
-    /* The stand-in Ejay notes each run in ejay-ran.txt beside itself. */
-    const std::string ejay = Dir("Ejay.exe"), other = Dir("other"), otherEjay = other + "\\Ejay.exe";
+    const std::string ejay = Dir("Ejay.bat"), other = Dir("other"), otherEjay = other + "\\Ejay.bat";
     fs::create_directory(other);
+    /* The stand-in Ejay notes each run beside itself. */
     for (const std::string &copy : {ejay, otherEjay})
-        ASSERT_TRUE(fs::copy_file(BesideTestProgram("fake_ejay.exe"), copy));
+        ASSERT_TRUE(WriteFileBytes(copy, "@echo ran>>\"%~dp0ejay-ran.txt\"\r\n"));
     Settings settings = {Dir(), ejay, "1", "1", "1", "100,20"};
 
     /* The close box, Alt+F4, Ctrl+Q and the end of the Windows session in
@@ -69,18 +62,18 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
                         ? PostMessageW(main_, key ? WM_ENDSESSION : WM_SYSCOMMAND, key ? TRUE : SC_CLOSE, 0) != FALSE
                         : TypeKeys(main_, {WORD(key == 'Q' ? VK_CONTROL : VK_MENU), key}));
         EXPECT_EQ(program_.ExitCode(), 0u);
-        EXPECT_EQ(Lists(Dir()), rewritten_);
-        EXPECT_EQ(Lists(Dir(), ".bak"), ListText(dance_, "\n") + "|" + rave_ + "|\r\n");
-        EXPECT_EQ(EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs), key == 1 ? "" : "ran\n");
-        EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsText(settings));
-        EXPECT_EQ(Entries(Dir()), std::string("Ejay.exe ") + (key == 1 ? "" : "ejay-ran.txt ") +
-                                      "other pxddance pxddance.bak pxdhiphp pxdhiphp.bak pxdrave pxdrave.bak");
+        EXPECT_EQ(Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" + EjayRuns(Dir(), key == 1 ? 2000 : kTimeoutMs) +
+                      ReadFileBytes(WindowsSettingsPath()),
+                  rewritten_ + "\n" + ListText(dance_, "\n") + "|" + rave_ + "|\r\n\n" + (key == 1 ? "" : "ran\r\n") +
+                      SettingsText(settings));
     }
 
-    /* Options at 0 or 2: no backup, no Ejay. The Windows directory refuses
-       the settings, and another program holds a list until Retry. */
-    settings = {Dir(), ejay, "1", "0", "2", "100,20"};
+    /* Options at 0 or 2: no backup, no Ejay. Saved on a screen no longer
+       there, the window opens centred. The Windows directory refuses the
+       settings, and another program holds a list until Retry. */
+    settings = {Dir(), ejay, "1", "0", "2", "3000,3000"};
     ASSERT_TRUE(Restart(settings));
+    EXPECT_EQ(Rect(main_), "282,16 460x735") << "centred on the work area: the whole 1024 x 768 desktop";
     {
         FileHold settingsHold = Hold(WindowsSettingsPath()), listHold = Hold(Dir("pxddance"));
         ASSERT_TRUE(settingsHold && listHold);
@@ -92,94 +85,73 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         Click(Button(LOOP, 1));
         ASSERT_TRUE(SetText(WaitFor(Pid(), DialogWith(IDC_MODIFY_PATH)), IDC_MODIFY_NAME1, "jamais"));
         ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
-        HWND box = ListFailureNaming("pxddance");
+        HWND box = ListFailureNaming(Dir("pxddance"));
         EXPECT_TRUE(WindowsOf(Pid(), DialogWith(IDC_MODIFY_PATH)).empty()) << "the form outlived the closing";
         listHold.reset();
         ASSERT_TRUE(Press(box, IDRETRY));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(EjayRuns(Dir(), 2000), "");
-    EXPECT_EQ(Entries(Dir()) + " " + Lists(Dir()), "Ejay.exe other pxddance pxdhiphp pxdrave " + rewritten_);
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              SettingsText(settings) + SettingsText({Dir(), ejay, "1", "0", "2", "200,40"}));
+    const std::string savedSettings = SettingsText(settings) + SettingsText({Dir(), ejay, "1", "0", "2", "200,40"});
+    EXPECT_EQ(EjayRuns(Dir()) + Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" +
+                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\n||\n" + savedSettings);
 
     /* The next start reads the user's copy. Another Ejay folder, lacking a
        list, chosen in the System dialog. */
     const std::string otherDance = ListText(Samples("other", "drum", 3)), otherRave = ListText(Samples("o", "rap", 1));
-    ASSERT_TRUE(WriteFileBytes(other + "\\pxddance", otherDance) && WriteFileBytes(other + "\\pxdhiphp", ""));
+    ASSERT_TRUE(WriteFileBytes(other + "\\pxddance", otherDance) && WriteFileBytes(other + "\\pxdhiphp", "\r\n"));
     ASSERT_TRUE(Start() && OpenMainWindow());
     EXPECT_EQ(Rect(main_), "200,40 460x735");
-    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'S'}));
-    HWND dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100") << "runEjay=2 is off";
-    /* One at a time: Ctrl+S typed in the dialog, then the menu, replace it. */
-    for (bool byMenu : {false, true}) {
-        ASSERT_TRUE(byMenu ? PostMessageW(main_, WM_COMMAND, IDM_SYSTEM, 0) : TypeKeys(dialog, {VK_CONTROL, 'S'}));
-        EXPECT_TRUE(WaitUntilGone(dialog)) << (byMenu ? "the menu" : "Ctrl+S");
+    /* One dialog at a time: the System dialog takes the place of a Modify
+       form (which writes nothing) by Ctrl+S typed in it, then of itself by
+       Ctrl+S typed in it and by the menu. */
+    Click(Button(LOOP, 1));
+    HWND dialog = WaitFor(Pid(), DialogWith(IDC_MODIFY_PATH));
+    ASSERT_TRUE(SetText(dialog, IDC_MODIFY_NAME1, "jamais"));
+    for (int way = 0; way < 3; ++way) {
+        ASSERT_TRUE(way == 2 ? PostMessageW(main_, WM_COMMAND, IDM_SYSTEM, 0) : TypeKeys(dialog, {VK_CONTROL, 'S'}));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << way;
         dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-        EXPECT_EQ(WindowsOf(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR)).size(), 1u);
+        EXPECT_EQ(WindowsOf(Pid(), [](HWND w) { return OfClass("#32770")(w); }).size(), 1u);
     }
     Click(dialog, IDC_SYSTEM_BROWSE);
     HWND chooser = WaitFor(Pid(), IsFileChooser);
-    EXPECT_EQ(TextOf(chooser), "Rechercher l'application...");
-    ASSERT_TRUE(ChooseFile(chooser, otherEjay));
+    ASSERT_TRUE(SetText(chooser, kFileNameField, otherEjay) && Press(chooser, IDOK));
     /* The folder with its separator: the list paths built on it hold a
        doubled one, which the platform accepts. */
     EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, IDC_SYSTEM_EJAYDIR) == other + "\\"; }));
     Click(dialog, IDC_SYSTEM_VALIDATE);
-    HWND box = NextMessage();
-    EXPECT_EQ(MessageText(box), MissingText(other + "\\\\pxdrave"));
-    ASSERT_TRUE(Press(box, IDOK));
+    EXPECT_EQ(Answer(IDOK), MissingText(other + "\\\\pxdrave"));
     Sleep(300);
-    EXPECT_TRUE(WindowsOf(Pid(), IsMessageBox).empty()) << "a message for a list that is there";
     ASSERT_TRUE(IsWindow(dialog)) << "the dialog closed although a list was missing";
     /* Annuler then: the refused folder must not have been kept. */
     ASSERT_TRUE(Press(dialog, IDC_SYSTEM_CANCEL));
     ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'S'}));
     dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
-    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR) + " " + Ticks(dialog), Dir() + " 100");
+    EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR), Dir());
     ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, other + "\\"));
     ASSERT_TRUE(WriteFileBytes(other + "\\pxdrave", otherRave));
     for (int option : {IDC_SYSTEM_AUTOSAVE, IDC_SYSTEM_BACKUP, IDC_SYSTEM_RUNEJAY})
         Click(dialog, option); /* each turned over */
     ASSERT_TRUE(Press(dialog, IDC_SYSTEM_VALIDATE));
-    EXPECT_EQ(EjayRuns(other, 0), "") << "before closing";
-    PostMessageW(main_, WM_COMMAND, IDM_QUIT, 0);
-    EXPECT_EQ(program_.ExitCode(), 0u);
-    /* The tables read from the first folder go into the new one, after
-       backups of what it held; the settings return to the Windows directory. */
-    EXPECT_EQ(Lists(other), rewritten_);
-    EXPECT_EQ(Lists(other, ".bak"), otherDance + "|" + otherRave + "|");
-    EXPECT_EQ(EjayRuns(other, kTimeoutMs), "ran\n");
-    EXPECT_EQ(Entries(Dir()), "Ejay.exe other pxddance pxdhiphp pxdrave");
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), SettingsText({other + "\\", otherEjay, "0", "1", "1", "200,40"}));
-    EXPECT_FALSE(fs::exists(UserSettingsPath())) << "a stale user's copy would be read next time";
 
     /* Settings written nowhere are told; Cancel leaves a held list as it
-       was. Options at 2: the old backups stay, Ejay is not started. */
-    settings = {Dir(), ejay, "2", "2", "2", "100,20"};
-    ASSERT_TRUE(WriteFileBytes(UserSettingsPath(), SettingsText(settings)));
-    ASSERT_TRUE(Restart(settings));
-    for (const char *name : {"pxddance.bak", "pxdrave.bak", "pxdhiphp.bak"})
-        ASSERT_TRUE(WriteFileBytes(Dir(name), "avant"));
+       was. */
     {
         FileHold windowsHold = Hold(WindowsSettingsPath()), userHold = Hold(UserSettingsPath()),
-                 listHold = Hold(Dir("pxdhiphp"));
+                 listHold = Hold(other + "\\pxdhiphp");
         ASSERT_TRUE(windowsHold && userHold && listHold);
-        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        box = NextMessage();
-        EXPECT_NE(MessageText(box).find("\"Pelmora.ini\" n'a pas pu \xEAtre enregistr\xE9"), std::string::npos)
-            << MessageText(box);
-        ASSERT_TRUE(Press(box, IDOK));
-        ASSERT_TRUE(Press(ListFailureNaming("pxdhiphp"), IDCANCEL));
+        PostMessageW(main_, WM_COMMAND, IDM_QUIT, 0);
+        const std::string told = Answer(IDOK);
+        EXPECT_NE(told.find("\"Pelmora.ini\" n'a pas pu \xEAtre enregistr\xE9"), std::string::npos) << told;
+        ASSERT_TRUE(Press(ListFailureNaming(other + "\\\\pxdhiphp"), IDCANCEL));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              SettingsText(settings) + SettingsText(settings));
-    EXPECT_EQ(Lists(Dir()), rewritten_ + "\r\n");
-    EXPECT_EQ(Lists(Dir(), ".bak"), "avant|avant|avant");
-    EXPECT_EQ(EjayRuns(Dir(), 2000), "");
+    /* The tables read from the first folder go into the new one, after
+       backups of what it held. */
+    EXPECT_EQ(Lists(other) + "\n" + Lists(other, ".bak") + "\n" + EjayRuns(other, kTimeoutMs) +
+                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\r\n\n" + otherDance + "|" + otherRave + "|\r\n\nran\r\n" + savedSettings);
 }
 
-} // namespace
 } // namespace e2e
