@@ -25,9 +25,7 @@ int g_selectedIndex;
 AppState g_appState;
 
 namespace {
-int g_questions;
-int g_refills;
-int g_answer = IDNO;
+int g_questions, g_refills, g_answer = IDNO;
 } // namespace
 
 void CloseCurrentDialog(void)
@@ -61,21 +59,11 @@ const int DRUM = 6;
 
 CategoryList &List(int style, int category) { return *CategoryListOf(&g_appState, style, category); }
 
-// howMany entries named "Name 1", "Name 2" ... in the list.
-void PutNumbered(int style, int category, int howMany)
+// Three entries, named "Name 1", "Name 2", "Name 3".
+void PutThree(int style, int category)
 {
-    for (int i = 1; i <= howMany; ++i) {
-        const std::string number = std::to_string(i), name = "Name " + number;
-        SampleFields fields = {};
-        fields.number = number.c_str();
-        fields.path = "C:\\Ejay\\sample.pxd";
-        fields.extraText = "extra";
-        fields.keyword = CATEGORY_KEYWORDS[category - 1];
-        fields.duration = "4";
-        fields.nameLine1 = name.c_str();
-        fields.nameLine2 = "Line 2";
-        ASSERT_EQ(AppendSample(&List(style, category), fields, category), 1);
-    }
+    for (const char *name : {"Name 1", "Name 2", "Name 3"})
+        ASSERT_EQ(AppendSample(&List(style, category), {name, "C:\\s.pxd", "x", "bass", "4", name, "2"}, category), 1);
 }
 
 void PressModify(int category, int row)
@@ -108,9 +96,9 @@ protected:
         std::memset(&g_appState, 0, sizeof g_appState);
         g_appState.settings.currentStyle = STYLE_DANCE;
         g_questions = g_refills = 0;
-        PutNumbered(STYLE_DANCE, BASS, 3);
-        PutNumbered(STYLE_DANCE, DRUM, 3);
-        PutNumbered(STYLE_RAVE, BASS, 3);
+        PutThree(STYLE_DANCE, BASS);
+        PutThree(STYLE_DANCE, DRUM);
+        PutThree(STYLE_RAVE, BASS);
     }
     void TearDown() override { CloseCurrentDialog(); }
 };
@@ -136,10 +124,7 @@ TEST_F(EditingForms, RowsWithoutAnEntryAskAndChangeNothing)
 TEST_F(EditingForms, OpenModifyFormNeverWritesAnotherEntryNorAFreeSlot)
 {
     struct Row {
-        int style;
-        int category;
-        int row;
-        int answer;
+        int style, category, row, answer;
         bool formStays;
     } rows[] = {
         /* 1 */ {STYLE_DANCE, BASS, 0, IDYES, false}, // an earlier entry: it moves up
