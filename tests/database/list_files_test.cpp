@@ -142,7 +142,7 @@ TEST_F(ListFiles, FailedSavesLeaveTheOldListsAndNameTheFailedOnes)
         EXPECT_EQ(SaveSampleLists(state.get(), &report), 0) << "row " << row.id;
         EXPECT_EQ(Failed(report), row.failed) << "row " << row.id;
         EXPECT_EQ(OnDisk(), row.lists) << "row " << row.id;
-        EXPECT_FALSE(Exists(gone) || Exists(File("pxddance.tmp"))) << "row " << row.id;
+        EXPECT_FALSE(fs::exists(gone) || fs::exists(File("pxddance.tmp"))) << "row " << row.id;
         if (*row.blocked != '\0')
             fs::remove_all(File(row.blocked));
     }

@@ -54,7 +54,7 @@ TEST_F(Files, ASaveReplacesTheWholeFileAndLeavesNothingBeside)
 #endif
     ASSERT_EQ(Save(File("list")), 1);
     EXPECT_EQ(ReadBytes(File("list")), NEW);
-    EXPECT_FALSE(Exists(File("list.tmp")));
+    EXPECT_FALSE(fs::exists(File("list.tmp")));
     ASSERT_EQ(Save(File("empty"), ""), 1);
     EXPECT_EQ(ReadBytes(File("empty")), "");
 }
@@ -64,10 +64,10 @@ TEST_F(Files, AFailedSaveLeavesTheOldFileAndNoTemporary)
     WriteBytes(File("list"), OLD);
     fs::create_directory(File("folder"));
     EXPECT_EQ(Save(File("missing/list")), 0);
-    EXPECT_FALSE(Exists(File("missing")));
+    EXPECT_FALSE(fs::exists(File("missing")));
     EXPECT_EQ(Save(File("folder")), 0);
     EXPECT_TRUE(fs::is_directory(File("folder")));
-    EXPECT_FALSE(Exists(File("folder.tmp")));
+    EXPECT_FALSE(fs::exists(File("folder.tmp")));
     EXPECT_EQ(SaveFileAtomically(nullptr, "x", 1) + SaveFileAtomically(File("list").c_str(), nullptr, 1), 0);
 #ifdef _WIN32
     /* Held open by another program with read and delete sharing only, as a
@@ -92,7 +92,7 @@ TEST_F(Files, AFailedSaveLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(saves, 0);
 #endif
     EXPECT_EQ(ReadBytes(File("list")), OLD);
-    EXPECT_FALSE(Exists(File("list.tmp")));
+    EXPECT_FALSE(fs::exists(File("list.tmp")));
 }
 
 /* A file that is there but cannot be read to its end (natively a folder

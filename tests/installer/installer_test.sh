@@ -45,10 +45,10 @@ shown=$?
 kill "$pid"; wait "$pid" 2>/dev/null
 [ "$shown" -eq 0 ] || fail "the installed Pelmora.exe opened no window"
 
-# A list and a settings file: the ones there are, or made for the test.
-kept=("$C/Ejay/pxddance" "$C/windows/Pelmora.ini") made=()
+# A list and a settings file of the user's (the journeys clear them at start).
+kept=("$C/Ejay/pxddance" "$C/windows/Pelmora.ini")
 mkdir -p "$C/Ejay"
-for f in "${kept[@]}"; do [ -e "$f" ] || { echo "[SYSTEM]" >"$f"; made+=("$f"); }; done
+for f in "${kept[@]}"; do echo "[SYSTEM]" >"$f"; done
 md5sum "${kept[@]}" >"$LOG-kept.md5"
 # The uninstaller goes on from a copy of itself in %TEMP%: wait for its work.
 wine 'C:\Program Files\Pelmora\Uninstall.exe' /S >"$LOG-uninstall.log" 2>&1 || fail "Uninstall.exe /S"
@@ -56,5 +56,5 @@ poll no_folder || fail "program folder left: $(ls "$DIR")"
 poll no_key || fail "uninstall entry left"
 [ ! -e "$LINK" ] || fail "shortcut left"
 md5sum --quiet -c "$LOG-kept.md5" || fail "the list or Pelmora.ini changed"
-rm -f "${made[@]}"; rmdir --ignore-fail-on-non-empty "$C/Ejay"
+rm -f "${kept[@]}"; rmdir --ignore-fail-on-non-empty "$C/Ejay"
 echo "installer: installs the files, shortcut and entry; Pelmora starts; uninstalls all but the user's files"

@@ -151,7 +151,6 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
     fs::remove(File("pxdrave.tmp"));
-    HWND pelmora = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = "PELMOC";
@@ -160,7 +159,6 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop", "--dry-run"}), TOOL_OK);
     DestroyWindow(main);
-    DestroyWindow(pelmora);
     EXPECT_EQ(OnDisk(), before);
 #endif
 }
@@ -199,10 +197,9 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
 #endif
 #ifdef _WIN32
     /* Without --ejay, the folder of Pelmora.ini, the user's copy first. */
-    char appData[MAX_PATH] = "";
-    GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
-    const std::string userCopy = std::string(appData) + "\\Pelmora\\Pelmora.ini";
-    fs::create_directories(std::string(appData) + "\\Pelmora");
+    const std::string userFolder = std::getenv("APPDATA") + std::string("\\Pelmora"),
+                      userCopy = userFolder + "\\Pelmora.ini";
+    fs::create_directories(userFolder);
     WriteBytes(userCopy, "[SYSTEM]\r\nejayDir=" + none +
                              "\r\nprogEjay=\r\nautosave=1\r\nbackup=0\r\nrunEjay=0\r\n"
                              "[WINDOW]\r\nposition=0,0\r\n");

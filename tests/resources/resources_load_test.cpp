@@ -1,6 +1,7 @@
 // The resources linked into the program, loaded as the program loads them:
-// every one by its name or number, and the menu texts (only readable
-// in-process, so no end-to-end test sees them).
+// every one by its name or number, the pointer's hot spot at its tip, and
+// the menu texts (only readable in-process, so no end-to-end test sees
+// them).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -45,7 +46,9 @@ TEST(LinkedResources, EverythingLoadsAndTheMenuSaysWhatItDoes)
     ASSERT_NE(nullptr, wave);
     EXPECT_EQ(44u + 470400u, SizeofResource(Instance(), wave));
     EXPECT_NE(nullptr, LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_PELMORA)));
-    EXPECT_NE(nullptr, LoadCursorA(Instance(), MAKEINTRESOURCEA(IDC_PELMORA)));
+    ICONINFO pointer = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(Instance(), MAKEINTRESOURCEA(IDC_PELMORA)), &pointer));
+    EXPECT_EQ(std::to_string(pointer.xHotspot) + "," + std::to_string(pointer.yHotspot), "5,0");
     HACCEL accelerators = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDA_MAIN));
     ASSERT_NE(nullptr, accelerators);
     EXPECT_EQ(5, CopyAcceleratorTableA(accelerators, nullptr, 0));

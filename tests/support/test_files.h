@@ -33,12 +33,6 @@ inline std::string ReadBytes(const std::string &path)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline bool Exists(const std::string &path)
-{
-    std::error_code error;
-    return fs::exists(path, error);
-}
-
 class ScratchFolder : public ::testing::Test {
 protected:
     ScratchFolder()

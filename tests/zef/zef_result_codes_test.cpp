@@ -50,7 +50,7 @@ TEST_F(ZefResultCodes, OpenAndWrite)
     EXPECT_EQ("0:[C] m=v\n", Doc()); // failed opens left it as it was
     // A record never opened neither creates nor cuts a file; a failed write
     // leaves the old one.
-    EXPECT_FALSE(Exists(File("never.ini")));
+    EXPECT_FALSE(fs::exists(File("never.ini")));
     EXPECT_EQ("kept\r\n", ReadBytes(target));
 }
 
