@@ -42,7 +42,7 @@ CATEGORIES = [
     ("sequence", "Sequence", "sequence", [
         ("Séquence", "hypnotique"), ("Motif", "répété"), ("Séquence", "acide"),
     ]),
-    ("special", "Special", "special", [
+    ("special", "Extras", "bruitage", [
         ("Scratch", "à l'envers"), ("Bruit", "de vinyle"), ("Cloche", "étrange"),
     ]),
     ("rap", "Rap", "rap", [
