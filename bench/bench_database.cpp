@@ -59,12 +59,21 @@ std::string ListPath(const std::string &folder, int style)
     return folder + PATH_SEPARATOR + SAMPLE_LIST_FILE_NAMES[style];
 }
 
-void WriteWhole(const std::string &path, const std::string &bytes)
+/* Writes the bytes to the file; committed, they also reach the disk, as
+   every save of the program does: the fair yardstick for a save. */
+void WriteWhole(const std::string &path, const std::string &bytes, bool committed = false)
 {
     std::FILE *file = std::fopen(path.c_str(), "wb");
     if (file == nullptr)
         return;
     std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fflush(file);
+    if (committed)
+#ifdef _WIN32
+        _commit(_fileno(file));
+#else
+        fsync(fileno(file));
+#endif
     std::fclose(file);
 }
 
@@ -99,23 +108,6 @@ long ResidentKiB()
 }
 
 void Silent(const char *) {}
-
-/* Writes the bytes to the file and has them reach the disk, as every save
-   of the program now does: the fair yardstick for a save. */
-void WriteWholeCommitted(const std::string &path, const std::string &bytes)
-{
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fflush(file);
-#ifdef _WIN32
-    _commit(_fileno(file));
-#else
-    fsync(fileno(file));
-#endif
-    std::fclose(file);
-}
 
 /* Asks the system to forget its cached copy of the file, so that the next
    read comes from the disk (where the platform allows it; false if not). */
@@ -208,7 +200,7 @@ int main()
     double committedMs = MedianMs([] {},
                                   [&] {
                                       for (int style = 0; style < STYLE_COUNT; ++style)
-                                          WriteWholeCommitted(ListPath(folder.string(), style), lists[style]);
+                                          WriteWhole(ListPath(folder.string(), style), lists[style], true);
                                   });
     /* The lists tool's looks at the same lists, whole commands. */
     std::string out, err;
