@@ -18,8 +18,6 @@
 
 namespace {
 
-const char CTRL_Z = 26;
-
 DatabaseReporter s_reporter = nullptr;
 
 /* One line: its bytes without the line end. */
@@ -32,10 +30,8 @@ struct Line {
    at the end of the bytes; textEnd after the last byte that is not part of
    a blank line: blank lines at the end hold nothing to read. */
 struct ListText {
-    const char *next;
-    const char *end;
+    TextCursor cursor;
     const char *textEnd;
-    int lineNumber; /* of the next line */
 };
 
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -51,9 +47,10 @@ const char *TextEnd(const char *begin, const char *end)
    a line end is a line. */
 bool TakeLine(ListText *in, Line *line)
 {
-    if (!TakeTextLine(&in->next, in->end, &line->start, &line->length))
+    TextLine taken;
+    if (!TakeTextLine(&in->cursor, &taken))
         return false;
-    in->lineNumber++;
+    *line = {taken.start, taken.length};
     return true;
 }
 
@@ -214,13 +211,13 @@ int RemoveChar(char c, char *text)
 
 int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int style, ListReading *reading)
 {
-    const char *ctrlZ = static_cast<const char *>(std::memchr(bytes, CTRL_Z, size));
-    const char *end = ctrlZ != nullptr ? ctrlZ : bytes + size;
-    ListText in = {bytes, end, TextEnd(bytes, end), 1};
+    TextCursor cursor = TextCursorOver(bytes, size);
+    const char *ctrlZ = cursor.end < bytes + size ? cursor.end : nullptr;
+    ListText in = {cursor, TextEnd(bytes, cursor.end)};
     const char *keptEnd = ctrlZ;
-    while (in.next < in.textEnd) {
-        const char *recordStart = in.next;
-        int firstLine = in.lineNumber;
+    while (in.cursor.next < in.textEnd) {
+        const char *recordStart = in.cursor.next;
+        int firstLine = in.cursor.lineNumber;
         Line lines[RECORD_LINE_COUNT];
         int taken = 0;
         while (taken < RECORD_LINE_COUNT && TakeLine(&in, &lines[taken]))
@@ -249,7 +246,7 @@ int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int st
             fate = RECORD_TOO_WIDE;
         }
         reading->notes.push_back({firstLine, category, fate, KeywordText(lines[LINE_KEYWORD])});
-        CarryRecord(style, category, recordStart, static_cast<std::size_t>(in.next - recordStart));
+        CarryRecord(style, category, recordStart, static_cast<std::size_t>(in.cursor.next - recordStart));
     }
     if (keptEnd != nullptr) {
         std::size_t keptSize = static_cast<std::size_t>(bytes + size - keptEnd);

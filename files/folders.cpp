@@ -44,6 +44,15 @@ int ApplicationDataFolder(char *out, std::size_t capacity)
     return SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder) == S_OK && Keep(folder, out, capacity);
 }
 
+int LocalApplicationDataFolder(char *out, std::size_t capacity)
+{
+    char folder[MAX_PATH];
+    if (out == nullptr || capacity == 0)
+        return 0;
+    out[0] = '\0';
+    return SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder) == S_OK && Keep(folder, out, capacity);
+}
+
 #else
 
 int WindowsFolder(char *out, std::size_t capacity)
@@ -54,5 +63,7 @@ int WindowsFolder(char *out, std::size_t capacity)
 }
 
 int ApplicationDataFolder(char *out, std::size_t capacity) { return WindowsFolder(out, capacity); }
+
+int LocalApplicationDataFolder(char *out, std::size_t capacity) { return WindowsFolder(out, capacity); }
 
 #endif

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "files/files.h"
+
 enum ToolExit { TOOL_OK = 0, TOOL_FOUND = 1, TOOL_ERROR = 2 };
 
 /* Runs the tool on its arguments (without the program's name), given in
@@ -32,9 +34,6 @@ bool PelmoraIsRunning();
 
 /* ---- The lists' code page ----------------------------------------------- */
 
-std::string Cp1252ToUtf8(const std::string &text);
-/* Characters the code page lacks become "?". */
-std::string Utf8ToCp1252(const std::string &text);
 /* Lower case for comparing without regard to case: ASCII and the accented
    letters of the code page. */
 std::string FoldCase(const std::string &text);

@@ -11,14 +11,6 @@
 
 namespace {
 
-const char CTRL_Z = 26;
-
-/* The bytes not read yet; end stands at the first Ctrl-Z or the end. */
-struct TextCursor {
-    const char *next;
-    const char *end;
-};
-
 /* A NUL or 0xFF where a line starts is not part of the line. */
 bool IsDroppedFirst(char c) { return c == '\0' || static_cast<unsigned char>(c) == 0xFF; }
 
@@ -31,12 +23,10 @@ int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
         in->next++;
     if (in->next == in->end)
         return 0;
-    const char *start;
-    std::size_t length;
-    TakeTextLine(&in->next, in->end, &start, &length);
-    if (length > ZEF_LINE_SIZE)
-        length = ZEF_LINE_SIZE;
-    std::memcpy(line, start, length);
+    TextLine taken;
+    TakeTextLine(in, &taken);
+    std::size_t length = taken.length > ZEF_LINE_SIZE ? ZEF_LINE_SIZE : taken.length;
+    std::memcpy(line, taken.start, length);
     line[length] = '\0';
     return 1;
 }
@@ -111,8 +101,7 @@ void AddMemberLine(ZEFINFO *info, const char *line, int current)
 void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info)
 {
     std::memset(info, 0, sizeof *info);
-    const char *ctrlZ = static_cast<const char *>(std::memchr(text, CTRL_Z, length));
-    TextCursor in = {text, ctrlZ != nullptr ? ctrlZ : text + length};
+    TextCursor in = TextCursorOver(text, length);
     char line[ZEF_LINE_SIZE + 1];
     int current = 0;
     while (ReadLine(&in, line)) {

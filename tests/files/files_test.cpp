@@ -5,14 +5,9 @@
  */
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <algorithm>
 #include <string>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/resource.h>
-#endif
+#include <vector>
 
 #include "files/files.h"
 #include "tests/support/test_files.h"
@@ -41,58 +36,68 @@ protected:
 
 } // namespace
 
-/* A leftover of a crashed save that cannot be written through never stops
-   the next one. */
-TEST_F(Files, ASaveReplacesTheWholeFileAndLeavesNothingBeside)
+/* The names in the folder, sorted, "a b c". */
+std::string Names(const std::string &folder)
 {
-    WriteBytes(File("list"), OLD);
-#ifdef _WIN32
-    WriteBytes(File("list.tmp"), "leftover");
-    fs::permissions(File("list.tmp"), WRITE_RIGHTS, fs::perm_options::remove);
-#else /* root writes through a read-only mark, not through a link into nowhere */
-    fs::create_symlink(File("nowhere/list"), File("list.tmp"));
-#endif
-    ASSERT_EQ(Save(File("list")), 1);
-    EXPECT_EQ(ReadBytes(File("list")), NEW);
-    EXPECT_FALSE(fs::exists(File("list.tmp")));
-    ASSERT_EQ(Save(File("empty"), ""), 1);
-    EXPECT_EQ(ReadBytes(File("empty")), "");
+    std::vector<std::string> names;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string &name : names)
+        text += (text.empty() ? "" : " ") + name;
+    return text;
 }
 
-TEST_F(Files, AFailedSaveLeavesTheOldFileAndNoTemporary)
+/* A save makes its temporary file under a name of its own: another
+   program's "list.tmp", read-only or not, is never its to delete, while a
+   leftover of a killed save of ours is taken away. A link stays a link. */
+TEST_F(Files, ASaveReplacesTheWholeFileAndTouchesNothingElse)
+{
+    WriteBytes(File("list"), OLD);
+    WriteBytes(File("list.tmp"), "theirs");
+    WriteBytes(File("list.tmp.ro"), "theirs, read-only");
+    fs::permissions(File("list.tmp.ro"), WRITE_RIGHTS, fs::perm_options::remove);
+    WriteBytes(File("list.~pel0a1b.tmp"), "our leftover");
+    ASSERT_EQ(Save(File("list")), 1);
+    EXPECT_EQ(ReadBytes(File("list")), NEW);
+    EXPECT_EQ(Names(folder), "list list.tmp list.tmp.ro");
+    EXPECT_EQ(ReadBytes(File("list.tmp")) + "|" + ReadBytes(File("list.tmp.ro")), "theirs|theirs, read-only");
+    ASSERT_EQ(Save(File("empty"), ""), 1);
+    EXPECT_EQ(ReadBytes(File("empty")), "");
+#ifndef _WIN32
+    fs::create_directory(File("shared"));
+    WriteBytes(File("shared/list"), OLD);
+    fs::create_symlink(File("shared/list"), File("link"));
+    ASSERT_EQ(Save(File("link")), 1);
+    EXPECT_TRUE(fs::is_symlink(File("link")));
+    EXPECT_EQ(ReadBytes(File("shared/list")), NEW);
+    EXPECT_EQ(Names(File("shared")), "list");
+#endif
+}
+
+/* Each failure is told with what stood in the way; the old file stays and
+   no temporary file is left. */
+TEST_F(Files, AFailedSaveLeavesTheOldFileAndSaysWhy)
 {
     WriteBytes(File("list"), OLD);
     fs::create_directory(File("folder"));
-    EXPECT_EQ(Save(File("missing/list")), 0);
-    EXPECT_FALSE(fs::exists(File("missing")));
-    EXPECT_EQ(Save(File("folder")), 0);
-    EXPECT_TRUE(fs::is_directory(File("folder")));
-    EXPECT_FALSE(fs::exists(File("folder.tmp")));
+    FileProblem problem;
+    EXPECT_EQ(SaveFileAtomically(File("missing/list").c_str(), "x", 1, &problem), 0);
+    EXPECT_EQ(problem.kind, FILE_NOT_THERE);
+    EXPECT_EQ(SaveFileAtomically(File("folder").c_str(), "x", 1, &problem), 0);
+    EXPECT_EQ(problem.kind, FILE_IN_THE_WAY);
     EXPECT_EQ(SaveFileAtomically(nullptr, "x", 1) + SaveFileAtomically(File("list").c_str(), nullptr, 1), 0);
-#ifdef _WIN32
-    /* Held open by another program with read and delete sharing only, as a
-       virus scanner does: it cannot be replaced. */
-    HANDLE held = CreateFileA(File("list").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(Save(File("list")), 0);
-    CloseHandle(held);
-#else
-    /* The disk fills up: the file size limit fails a write as a full disk
-       does, even for root; a small file only fails when it is flushed. */
-    struct rlimit saved, small;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    void (*savedHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-    small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    int saves = Save(File("list")) + Save(File("list"), std::string(2000, 's'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedHandler);
-    EXPECT_EQ(saves, 0);
-#endif
+    {
+        WritesRefused refused(File("list"));
+        EXPECT_EQ(SaveFileAtomically(File("list").c_str(), NEW.data(), NEW.size(), &problem), 0);
+    }
+    EXPECT_TRUE(RetryMayHelp(problem)) << problem.kind; /* busy, or full */
+    char reason[256];
+    DescribeFileProblem(problem, reason, sizeof reason);
+    EXPECT_NE(reason[0], '\0');
     EXPECT_EQ(ReadBytes(File("list")), OLD);
-    EXPECT_FALSE(fs::exists(File("list.tmp")));
+    EXPECT_EQ(Names(folder), "folder list");
 }
 
 /* A file that is there but cannot be read to its end (natively a folder

@@ -143,14 +143,15 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     const std::string before = OnDisk();
     fs::create_directory(File("new"));
     WriteBytes(File("new/kick.pxd"), "PXD");
-    fs::create_directory(File("pxdrave.tmp"));
-    EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
+    {
+        WritesRefused refused(File("pxdrave"));
+        EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
+    }
     EXPECT_EQ(err, "pelmora-lists : ces listes n'ont pas pu être écrites et sont restées telles quelles :\n  " +
                        File("pxdrave") + "\n");
     EXPECT_EQ(OnDisk(), before);
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
-    fs::remove(File("pxdrave.tmp"));
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.lpszClassName = "PELMOC";

@@ -14,6 +14,13 @@
 #include <random>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace testfiles {
 
 namespace fs = std::filesystem;
@@ -32,6 +39,47 @@ inline std::string ReadBytes(const std::string &path)
         return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
+/* While it lives, path cannot be replaced: on Windows it is held open with
+   read and delete sharing only, as a virus scanner does; natively every
+   file write beyond a few bytes fails as on a full disk (the file size
+   limit, which even root meets), so small lists can stand for it. */
+class WritesRefused {
+public:
+    explicit WritesRefused(const std::string &path)
+    {
+#ifdef _WIN32
+        held_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+#else
+        (void)path;
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved_;
+        small.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &small);
+#endif
+    }
+    ~WritesRefused()
+    {
+#ifdef _WIN32
+        CloseHandle(held_);
+#else
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+#endif
+    }
+    WritesRefused(const WritesRefused &) = delete;
+    WritesRefused &operator=(const WritesRefused &) = delete;
+
+private:
+#ifdef _WIN32
+    HANDLE held_;
+#else
+    struct rlimit saved_;
+    void (*handler_)(int);
+#endif
+};
 
 class ScratchFolder : public ::testing::Test {
 protected:
