@@ -41,6 +41,8 @@ extern int g_selectedCategory; /* 1..9: pane of the last Add or Modify */
 extern int g_selectedIndex;    /* LB_GETCURSEL of the last Modify or Delete */
 
 extern AppState g_appState;
+/* What the load of the lists in g_appState read, and from where. */
+extern ListsLoad g_listsLoad;
 
 /* One-dialog rule: a form calls this from WM_INITDIALOG to destroy the form
    open before it; its creator then stores the new handle in g_hDialog. */
@@ -53,9 +55,18 @@ void ForgetDialog(HWND dialog);
    the main window when it exists. Returns the button pressed. */
 int ShowProgramMessage(const char *text, UINT style, HWND owner = nullptr);
 
-/* Loads the three lists at start; a list not found makes the next start a
-   first run (the settings are forgotten). 1 when the program goes on. */
-int LoadListsAtStart(void);
+/* Loads the three lists at start, then the intro. A list not found makes
+   the next start a first run (the settings are forgotten); a list that
+   cannot be read offers to choose another Ejay folder. 1 when the program
+   goes on (the intro, or the System dialog to choose again). */
+int StartWithLists(void);
+/* Writes the lists back where they came from, as the user answers about
+   lists another program changed, with every failure told. */
+void SaveListsWithMessages(void);
+/* The lists of the folder shown are saved to their own folder, then those
+   of folder are loaded in their place, as at a start; when they cannot be,
+   the lists shown and the Ejay folder stay as they were. */
+void SwitchEjayFolder(const char *folder);
 
 /* Intro splash (3 one-second ticks), then the main window. */
 void ShowIntro(void);

@@ -62,7 +62,7 @@ void OnCommand(HWND hwnd, int identifier)
     case IDM_HIPHOP: SwitchStyle(IDM_HIPHOP, STYLE_HIPHOP); break;
     case IDM_ABOUT: ShowAboutBox(hwnd); break;
     case IDM_WEBSITE: OpenHomePage(hwnd); break;
-    case IDM_SYSTEM: OpenSystemDialog(hwnd); break;
+    case IDM_SYSTEM: OpenSystemDialog(hwnd, SYSTEM_SETTINGS); break;
     default: break;
     }
 }

@@ -31,9 +31,36 @@
     "\nLa copie précédente de chacune, s'il y en avait une, est restée telle "                                      \
     "quelle ; les listes vont être enregistrées."
 #define TEXT_LISTS_NOT_SAVED_HEAD "Ces listes de samples n'ont pas pu être écrites :\n\n"
+/* One line per list: its path, then why. */
+#define TEXT_FILE_AND_REASON "%s : %s\n"
 #define TEXT_LISTS_NOT_SAVED_TAIL                                                                                      \
     "\nLes fichiers sur le disque sont restés tels quels. Fermez le programme "                                       \
-    "qui les utilise peut-être, puis choisissez \"Recommencer\" ; \"Annuler\" "                                       \
-    "abandonne les modifications de cette session."
+    "qui les utilise peut-être, ou faites de la place sur le disque, puis "                                           \
+    "choisissez \"Recommencer\" ; \"Annuler\" abandonne les modifications de "                                         \
+    "cette session pour ces listes."
+#define TEXT_LISTS_NOT_SAVED_FINAL_TAIL                                                                                \
+    "\nLes fichiers sur le disque sont restés tels quels ; les modifications de "                                     \
+    "cette session pour ces listes n'ont pas pu être gardées."
+
+/* A list another program wrote while Pelmora had it open. %s: its path
+   (three times). */
+#define TEXT_LIST_CHANGED_QUESTION                                                                                     \
+    "Le fichier \"%s\" a été modifié par un autre programme depuis que Pelmora "                                    \
+    "l'a lu.\n\n"                                                                                                      \
+    "Oui : le remplacer par la version de Pelmora ; l'autre version est gardée "                                      \
+    "à côté (\"%s.autre\").\n"                                                                                      \
+    "Non : le laisser tel quel ; la version de Pelmora est écrite à côté "                                         \
+    "(\"%s.pelmora\")."
+#define TEXT_KEPT_BESIDE_HEAD "L'autre version de ces listes est gardée dans :\n\n"
+
+/* At start, after a list that could not be read. */
+#define TEXT_CHOOSE_ANOTHER_FOLDER                                                                                     \
+    "\n\nVoulez-vous choisir un autre répertoire Ejay ? (Non : le programme "                                         \
+    "s'arrête sans rien écrire ; \"Pelmora.ini\" et les listes restent tels "                                        \
+    "quels.)"
+/* A second start while Pelmora is open, before its window is there. */
+#define TEXT_ALREADY_RUNNING                                                                                           \
+    "Pelmora est déjà ouvert : un seul Pelmora à la fois peut modifier les "                                        \
+    "listes d'Ejay."
 
 #endif

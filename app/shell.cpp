@@ -1,6 +1,6 @@
 /*
- * Program-wide handles and state, the one-dialog rule, the program's
- * message boxes, and loading the lists at start.
+ * Program-wide handles and state, the one-dialog rule and the program's
+ * message boxes.
  */
 #include "app/app.h"
 
@@ -81,12 +81,4 @@ int ShowProgramMessage(const char *text, UINT style, HWND owner)
 {
     std::string shown = WithLongRunsBroken(text);
     return MessageBoxA(owner != nullptr ? owner : g_hMainWnd, shown.c_str(), PROGRAM_CAPTION, style);
-}
-
-int LoadListsAtStart(void)
-{
-    ListLoadResult loaded = LoadSampleLists(&g_appState);
-    if (loaded == LISTS_NOT_FOUND)
-        ForgetSettingsFile(g_appState.settings);
-    return loaded == LISTS_LOADED;
 }

@@ -47,8 +47,6 @@ void RegisterIntroWindowClass(HINSTANCE instance)
     RegisterClassExA(&windowClass);
 }
 
-void ReportDatabaseMessage(const char *message) { ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION); }
-
 void LoadIntroPicture(HINSTANCE instance)
 {
     g_hIntroBitmap = LoadBitmapA(instance, IDB_INTRO_NAME);
@@ -80,7 +78,27 @@ void SetDefaultSettings(void)
 void OpenFirstRunForm(const char *reason)
 {
     ShowProgramMessage(reason, MB_OK | MB_ICONINFORMATION);
-    OpenSystemDialog(g_hMainWnd);
+    OpenSystemDialog(g_hMainWnd, SYSTEM_FIRST_RUN);
+}
+
+/* One Pelmora at a time: two would each write their own tables over the
+   lists when they close. The object lives as long as the process. A second
+   start writes nothing; it shows the first one's window, or says why it
+   ends while the first has none yet. */
+bool IsTheOnlyPelmora(void)
+{
+    HANDLE held = CreateMutexA(nullptr, FALSE, INSTANCE_MUTEX_NAME);
+    if (held != nullptr && GetLastError() != ERROR_ALREADY_EXISTS)
+        return true;
+    HWND first = FindWindowA(MAIN_CLASS_NAME, nullptr);
+    if (first == nullptr) {
+        ShowProgramMessage(TEXT_ALREADY_RUNNING, MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    if (IsIconic(first))
+        ShowWindow(first, SW_RESTORE);
+    SetForegroundWindow(first);
+    return false;
 }
 
 /* A saved position may stand on a screen no longer there (a second
@@ -124,11 +142,7 @@ int StartFromSettings(void)
     }
     settingsReady = 1;
     PlaceSavedPositionOnScreen();
-    if (!LoadListsAtStart()) {
-        return 0;
-    }
-    ShowIntro();
-    return 1;
+    return StartWithLists();
 }
 
 int RunMessageLoop(void)
@@ -146,10 +160,13 @@ int RunMessageLoop(void)
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
+    if (!IsTheOnlyPelmora()) {
+        return 0;
+    }
     g_hInstance = hInstance;
     RegisterMainWindowClass(hInstance);
     RegisterIntroWindowClass(hInstance);
-    SetDatabaseReporter(ReportDatabaseMessage);
+    UseThePlatformsHistoryFolder();
 
     if (ZEF_GetVersion() < 1.0) {
         ShowProgramMessage(TEXT_BAD_LIBRARY_VERSION, MB_OK | MB_ICONHAND);

@@ -13,13 +13,21 @@
  * What the tables cannot hold (a 501st entry of a category, a value wider
  * than its field, an unfinished last record, bytes after a Ctrl-Z) is kept
  * aside as it stood in the file and written back unchanged.
+ *
+ * A load remembers where its lists came from and what it read of each;
+ * they are written back only there, and a list another program changed
+ * meanwhile is never overwritten silently. Every version a write replaces
+ * goes to the history first.
  */
 #ifndef PELMORA_DATABASE_H
 #define PELMORA_DATABASE_H
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
+#include "files/files.h"
 #include "settings/settings.h"
 
 #define STYLE_DANCE 11
@@ -97,52 +105,207 @@ int RemoveSample(CategoryList *list, int slot);
 /* Removes every c from text, in place. 0 when text is null, else 1. */
 int RemoveChar(char c, char *text);
 
-/* ---- Reader ---------------------------------------------------------- */
+/* ---- What a reading found beside the entries ----------------------------- */
 
-/* Receives every text the database has to tell the user (see
-   database_texts.h). The Windows program shows them in message boxes;
-   tests record them. */
-typedef void (*DatabaseReporter)(const char *message);
-void SetDatabaseReporter(DatabaseReporter reporter);
+/* Why a record did not reach the tables. */
+enum RecordFate {
+    RECORD_BEYOND_CAPACITY, /* its category already held 500 entries */
+    RECORD_TOO_WIDE,        /* a value wider than its field, or a NUL byte */
+    RECORD_UNFINISHED,      /* fewer than seven lines before the end */
+    RECORD_AFTER_END_MARK,  /* text after a Ctrl-Z */
+    RECORD_UNKNOWN_KEYWORD, /* none of the nine keywords */
+};
+
+struct ListNote {
+    int line;     /* where the fault is, counted from 1: the keyword's line for
+                     an unknown category, else the record's first line */
+    int category; /* 1..9, 0 when unknown */
+    RecordFate fate;
+    std::string keyword; /* as read, quotes removed */
+};
+
+/* What the tables cannot hold, kept as the bytes it had in the file and
+   written back unchanged by the next save, so that saving never erases what
+   the user never saw. */
+struct KeptRecords {
+    std::string byCategory[CATEGORY_COUNT]; /* whole records, after their category */
+    std::string end;                        /* the end of the file, from an unfinished record or a Ctrl-Z on */
+    int recordCount = 0;                    /* records among them, for the user */
+};
+
+struct ListReading {
+    std::vector<ListNote> notes;
+    KeptRecords kept;
+    /* false: stop at the first unknown keyword, as the program does; true:
+       note it and go on with the next record, as the lists tool does. */
+    bool pastUnknownKeywords = false;
+};
+
+/* What a load read of one list file: enough to tell later whether the file
+   on disk is still the one read. */
+struct ListFingerprint {
+    bool present = false; /* false: there was no such file */
+    std::uint64_t size = 0;
+    std::uint64_t hash = 0; /* of its bytes */
+};
+ListFingerprint FingerprintOf(const std::string &bytes);
+bool operator==(const ListFingerprint &a, const ListFingerprint &b);
+
+/* ---- Loading ---------------------------------------------------------- */
 
 enum ListLoadResult {
     LISTS_LOADED = 1,
     /* A list could not be read to its end, or names an unknown category:
-       told to the user; nothing may be written. */
+       nothing may be written over it. */
     LISTS_REFUSED = 0,
-    /* A list is missing or its path does not fit: told to the user; the
-       Ejay folder must be chosen again. */
+    /* A list is missing or its path does not fit: the Ejay folder must be
+       chosen again. */
     LISTS_NOT_FOUND = -1,
 };
-/* Loads the three list files of state->settings.ejayDir, appending to the
-   (empty) lists, Dance first; stops at the first failure. What the tables
-   cannot hold is kept aside for the next save and told once. */
-ListLoadResult LoadSampleLists(AppState *state);
+
+/* The report of a load: where the lists came from, what was read of each,
+   and what the user must be told. The lists in memory go back only there. */
+struct ListsLoad {
+    ListLoadResult result = LISTS_REFUSED;
+    std::string folder; /* the Ejay folder read, as the settings held it */
+    ListFingerprint read[STYLE_COUNT];
+    ListReading readings[STYLE_COUNT];
+    /* A list that could not be read to its end: its path and why. */
+    std::string unreadablePath;
+    FileProblem unreadableReason = {FILE_FINE, 0};
+    /* What to tell, one message box each, in order: the failure, or after a
+       load the records kept aside. Empty when all is well. */
+    std::vector<std::string> messages;
+};
+
+/* Loads the three list files of state->settings.ejayDir into the (empty)
+   lists, Dance first; stops at the first failure. Each list is read once. */
+ListLoadResult LoadSampleLists(AppState *state, ListsLoad *load);
+
+/* Reads one list's bytes into db (its lists empty) for a style. 1 when read
+   to its end; 0 when it stopped at an unknown keyword (the last note names
+   it). Nothing is reported. */
+int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, ListReading *reading);
 
 /* The message telling that the list file at path is not there, into out
    (cut to capacity, always terminated). */
 void FormatListMissingMessage(const char *path, char *out, std::size_t capacity);
 
-/* How many records the last load kept aside for a style (an end of file
-   after a Ctrl-Z or an unfinished record counts as one). */
-int CarriedRecordCount(int style);
+/* ---- Where lists may live ------------------------------------------------- */
+
+/* The longest name the program writes in Ejay's folder: a kept version's
+   temporary file ("pxddance.pelmora-999.~pel1a2b.tmp"). */
+#define LONGEST_EJAY_FILE_NAME 33
+/* The longest Ejay folder every such file still fits in (255 characters). */
+#define EJAY_FOLDER_MAX (LIST_LINE_CAPACITY - 1 - 1 - LONGEST_EJAY_FILE_NAME)
+/* 1 when every file the program writes in folder fits a path. */
+int EjayFolderFits(const char *folder);
 
 /* ---- Writer and backups -------------------------------------------- */
 
-/* The files a save or a backup could not write, for the user. */
+/* The whole file of a style: category by category, each followed by the
+   records kept aside for it, then the end kept aside. */
+void FormatStyleList(const StyleDatabase &db, const KeptRecords &kept, std::string *text);
+
+/* A list that changed on disk since it was read (another program wrote it):
+   what the user wants. Either way both versions stay on disk. */
+enum ChangedListChoice {
+    REPLACE_KEEPING_THEIRS, /* ours in the list, theirs beside it ("pxddance.autre") */
+    KEEP_THEIRS,            /* theirs stays, ours beside it ("pxddance.pelmora") */
+};
+/* Asked once per changed list, with its path; context is the caller's. */
+typedef ChangedListChoice (*ChangedListQuestion)(void *context, const char *path);
+
+/* What one save has done so far, across the user's retries: the answers
+   given (-1 not asked) and the lists already written or settled. */
+struct ListSaveProgress {
+    int choice[STYLE_COUNT] = {-1, -1, -1};
+    bool done[STYLE_COUNT] = {};
+};
+
+/* What a save or a backup did, for the user. */
 struct ListSaveReport {
     int failedCount;
     char failedPaths[STYLE_COUNT][LIST_LINE_CAPACITY];
+    FileProblem failures[STYLE_COUNT]; /* why, for each failed file */
+    /* Files that keep the other version of a changed list. */
+    int keptBesideCount;
+    char keptBeside[STYLE_COUNT][LIST_LINE_CAPACITY];
 };
 
-/* With settings.backup == 1, copies each list file over its ".bak" in one
-   step; a missing list keeps its previous backup, and so does a copy that
-   fails, which is listed in report (when given). 0 when no state, else 1. */
-int BackupSampleLists(const AppState *state, ListSaveReport *report = nullptr);
-/* Writes the three lists, each replaced whole or not at all. 1 when all
-   three were written; 0 when any failed: the failed files are listed in
-   report (when given) and left exactly as they were. */
-int SaveSampleLists(const AppState *state, ListSaveReport *report);
+/* With settings.backup == 1, copies each list file of load's folder over its
+   ".bak" in one step; a missing list keeps its previous backup, and so does
+   a copy that fails, which is listed in report (when given). 0 when no
+   state, else 1. */
+int BackupSampleLists(const AppState *state, const ListsLoad &load, ListSaveReport *report = nullptr);
+/* Writes the three lists back where they were read from (load->folder),
+   each replaced whole or not at all, the version replaced kept in the
+   history. A list another program changed since it was read is written as
+   question answers; its fingerprint in load follows what is written. A
+   retry with the same progress asks no more and writes only what is left.
+   1 when all three were settled; 0 when any failed: the failed files are
+   listed in report with why, and left exactly as they were. */
+int SaveSampleLists(const AppState *state, ListsLoad *load, ChangedListQuestion question, void *context,
+                    ListSaveProgress *progress, ListSaveReport *report);
+
+/* ---- The history of the lists ---------------------------------------------
+ * Every write that changes a list, by the program or the lists tool, keeps
+ * the version it replaces in a folder of the user's (by default
+ * %LOCALAPPDATA%\Pelmora\historique), never in Ejay's: one folder per
+ * version, named by its label (local date and time to the second,
+ * "2026-12-07_19.03.05", "-2" and on when several fall in one second),
+ * holding the Ejay folder it came from ("dossier") and the lists it
+ * replaced. Never the same bytes twice for one list; the last
+ * HISTORY_VERSIONS_KEPT versions of each list are kept. */
+
+#define HISTORY_VERSIONS_KEPT 20
+
+/* "" for none (natively there is no default). */
+void SetHistoryFolder(const char *folder);
+/* %LOCALAPPDATA%\Pelmora\historique on Windows. */
+void UseThePlatformsHistoryFolder();
+
+/* One version being written: made on the first list kept. */
+struct HistoryVersion {
+    std::string ejayFolder;
+    std::string label;  /* empty until made */
+    std::string folder; /* its folder, once made */
+};
+HistoryVersion StartHistoryVersion(const char *ejayFolder);
+/* Keeps bytes as the version of that style's list; 1 when kept or when the
+   history already holds these bytes for that list. */
+int KeepInHistory(HistoryVersion *version, int styleIndex, const std::string &bytes);
+/* Drops the oldest versions beyond HISTORY_VERSIONS_KEPT of each list. */
+void FinishHistoryVersion(HistoryVersion *version);
+
+/* The versions kept of the lists of ejayFolder, oldest first. */
+struct HistoryEntry {
+    std::string label;
+    std::string folder;
+    bool holds[STYLE_COUNT];
+};
+std::vector<HistoryEntry> ReadHistory(const char *ejayFolder);
+/* The bytes of a style's list in a version. */
+FileReadResult ReadHistoryList(const HistoryEntry &entry, int styleIndex, std::string *bytes);
+
+/* ---- Writing one list, for the program and the lists tool ------------------ */
+
+/* Whether the list at path is still the version read: current receives its
+   bytes and present whether it is there. false too when it cannot be read
+   now (problem then says why; FILE_FINE when it merely changed). */
+bool ListUnchangedSince(const char *path, const ListFingerprint &read, std::string *current, bool *present,
+                        FileProblem *problem);
+/* Writes bytes over the list of that style at path, first keeping the
+   version it replaces (replaced, when given and different) in history. */
+int ReplaceList(const char *path, int styleIndex, const std::string &bytes, const std::string *replaced,
+                HistoryVersion *history, FileProblem *problem);
+/* Saves bytes beside path under the first free name "<path>.<suffix>",
+   "<path>.<suffix>-2" ...; that name into out. 0 when none could be made. */
+int KeepBeside(const char *path, const char *suffix, const std::string &bytes, char *out, std::size_t capacity);
+
+/* Why a file could not be read or written, in the user's words: the
+   system's, or ours where they would mislead or are missing. */
+void FormatFileReason(const FileProblem &problem, char *out, std::size_t capacity);
 
 /* ---- Display rows ------------------------------------------------------ */
 

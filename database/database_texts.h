@@ -17,14 +17,16 @@
 
 /* %s: the list's full path. */
 #define TEXT_LIST_MISSING "Le fichier \"%s\" est introuvable !" BLANKS_12
-#define TEXT_LIST_UNREADABLE                                                                                           \
-    "Le fichier \"%s\" n'a pas pu être lu jusqu'au bout (disque ou réseau en "                                       \
-    "défaut ?) : le programme s'arrête sans rien écrire, le fichier reste tel "                                     \
-    "quel." BLANKS_12
+/* %s: the list's full path, then why (the system's words or one below). */
+#define TEXT_LIST_UNREADABLE "Le fichier \"%s\" n'a pas pu être lu jusqu'au bout : %s." BLANKS_12
+/* Why a file could not be read or written, when the system's words would
+   mislead or are missing. */
+#define TEXT_REASON_FOLDER_IN_THE_WAY "un dossier porte ce nom"
+#define TEXT_REASON_UNKNOWN "disque ou réseau en défaut ?"
 /* %s: the keyword as read, quotes removed. */
 #define TEXT_UNKNOWN_CATEGORY "La catégorie \"%s\" est inconnue !" BLANKS_12
-/* %s%c%s: the Ejay folder, the separator, the list's name. */
-#define TEXT_PATH_TOO_LONG "Le chemin \"%s%c%s\" est trop long !" BLANKS_12
+/* %s: the list's path as it would be. */
+#define TEXT_PATH_TOO_LONG "Le chemin \"%s\" est trop long !" BLANKS_12
 /* %s: the list's full path; %d: how many records. */
 #define TEXT_RECORDS_KEPT_ASIDE                                                                                        \
     "Le fichier \"%s\" contient %d enregistrement(s) qui ne peuvent pas être "                                        \

@@ -1,12 +1,10 @@
 /*
  * The sample list reader. A list is read whole in one checked read and
- * parsed from memory; the text-mode rules are applied here (CR before LF
- * dropped, lone CR kept, Ctrl-Z ends the input), so Windows and the native
- * build read exactly the same values. A record the tables cannot hold
- * whole never reaches them cut: it is kept aside as it stood.
+ * parsed from memory through the file layer's text cursor, so Windows and
+ * the native build read exactly the same values. A record the tables
+ * cannot hold whole never reaches them cut: it is kept aside as it stood.
  */
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,40 +16,42 @@
 
 namespace {
 
-DatabaseReporter s_reporter = nullptr;
-
-/* One line: its bytes without the line end. */
-struct Line {
-    const char *start;
-    std::size_t length;
-};
-
-/* The text not read yet. end stands at the Ctrl-Z that ends the input, or
-   at the end of the bytes; textEnd after the last byte that is not part of
-   a blank line: blank lines at the end hold nothing to read. */
+/* The text of a list not read yet: textEnd stands after the last byte that
+   is not part of a blank line (blank lines at the end hold nothing to read). */
 struct ListText {
     TextCursor cursor;
     const char *textEnd;
 };
 
+/* One record's seven lines, where it starts, and how many lines it got. */
+struct RecordLines {
+    TextLine lines[RECORD_LINE_COUNT];
+    const char *start;
+    int firstLine;
+    int taken;
+};
+
 bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-const char *TextEnd(const char *begin, const char *end)
+ListText StartListText(const char *bytes, std::size_t size)
 {
-    while (end > begin && IsBlankByte(end[-1]))
+    ListText in = {TextCursorOver(bytes, size), nullptr};
+    const char *end = in.cursor.end;
+    while (end > bytes && IsBlankByte(end[-1]))
         end--;
-    return end;
+    in.textEnd = end;
+    return in;
 }
 
-/* Takes the next line; false at the end of the input. A final line without
-   a line end is a line. */
-bool TakeLine(ListText *in, Line *line)
+bool HasMoreText(const ListText &in) { return in.cursor.next < in.textEnd; }
+
+/* Up to seven lines; fewer only at the end of the text. */
+RecordLines TakeRecord(ListText *in)
 {
-    TextLine taken;
-    if (!TakeTextLine(&in->cursor, &taken))
-        return false;
-    *line = {taken.start, taken.length};
-    return true;
+    RecordLines record = {{}, in->cursor.next, in->cursor.lineNumber, 0};
+    while (record.taken < RECORD_LINE_COUNT && TakeTextLine(&in->cursor, &record.lines[record.taken]))
+        record.taken++;
+    return record;
 }
 
 /* No quote and no NUL byte in the text. */
@@ -68,7 +68,7 @@ bool IsPlain(const char *text, std::size_t length)
    terminator). false when it cannot be held whole: the line is longer than
    the reader's buffer, holds a NUL byte, or its value is wider than the
    field; field then holds a part. */
-bool CopyValue(const Line &line, char *field, std::size_t size)
+bool CopyValue(const TextLine &line, char *field, std::size_t size)
 {
     if (line.length >= READER_LINE_CAPACITY)
         return false;
@@ -96,10 +96,31 @@ bool CopyValue(const Line &line, char *field, std::size_t size)
     return true;
 }
 
+/* The category the keyword line names (0 for none), the keyword into
+   keyword. No keyword is wider than the field; a wider text is none. */
+int CategoryOfLine(const TextLine &line, char (&keyword)[sizeof(SampleRecord::keyword)])
+{
+    return CopyValue(line, keyword, sizeof keyword) ? CategoryOfKeyword(keyword) : 0;
+}
+
+/* The keyword line's text as the user would read it: quotes removed, no
+   further than the reader's buffer. */
+std::string KeywordText(const TextLine &line)
+{
+    std::size_t length = line.length < READER_LINE_CAPACITY ? line.length : READER_LINE_CAPACITY - 1;
+    std::string kept;
+    for (std::size_t i = 0; i < length && line.start[i] != '\0'; i++) {
+        if (line.start[i] != '"')
+            kept += line.start[i];
+    }
+    return kept;
+}
+
 /* The values into a free (all zero) slot, the keyword already read; false,
    with the slot zero again, when one cannot be held whole. */
-bool StoreRecord(const Line lines[RECORD_LINE_COUNT], const char *keyword, SampleRecord *slot, int category)
+bool StoreRecord(const RecordLines &record, const char *keyword, SampleRecord *slot, int category)
 {
+    const TextLine *lines = record.lines;
     std::memcpy(slot->keyword, keyword, std::strlen(keyword) + 1);
     bool whole = CopyValue(lines[LINE_NUMBER], slot->number, sizeof slot->number) &&
                  CopyValue(lines[LINE_PATH], slot->path, sizeof slot->path) &&
@@ -116,80 +137,96 @@ bool StoreRecord(const Line lines[RECORD_LINE_COUNT], const char *keyword, Sampl
     return true;
 }
 
-/* The keyword line's text as the user would read it: quotes removed, no
-   further than the reader's buffer. */
-std::string KeywordText(const Line &line)
+/* Into the next free slot of its category, or kept aside as it stood. */
+void StoreOrKeepAside(const RecordLines &record, const ListText &in, const char *keyword, int category,
+                      StyleDatabase *db, ListReading *reading)
 {
-    std::size_t length = line.length < READER_LINE_CAPACITY ? line.length : READER_LINE_CAPACITY - 1;
-    std::string kept;
-    for (std::size_t i = 0; i < length && line.start[i] != '\0'; i++) {
-        if (line.start[i] != '"')
-            kept += line.start[i];
+    CategoryList &list = db->lists[category - 1];
+    RecordFate fate = RECORD_BEYOND_CAPACITY;
+    if (list.count < MAX_SAMPLES_PER_CATEGORY) {
+        if (StoreRecord(record, keyword, &list.slots[list.count], category)) {
+            list.count += 1;
+            return;
+        }
+        fate = RECORD_TOO_WIDE;
     }
-    return kept;
+    reading->notes.push_back({record.firstLine, category, fate, KeywordText(record.lines[LINE_KEYWORD])});
+    CarryRecord(&reading->kept, category, record.start, static_cast<std::size_t>(in.cursor.next - record.start));
 }
 
-std::string Formatted(const char *format, ...)
+/* From an unfinished record or the Ctrl-Z on, the rest of the file is kept
+   as it stands; text after a Ctrl-Z is noted where the mark stands. */
+void KeepTheEnd(const char *bytes, std::size_t size, const char *keptFrom, const TextCursor &cursor,
+                ListReading *reading)
+{
+    std::size_t keptSize = static_cast<std::size_t>(bytes + size - keptFrom);
+    if (keptFrom == cursor.end && HoldsText(keptFrom, keptSize)) {
+        int markLine = 1 + static_cast<int>(std::count(bytes, keptFrom, '\n'));
+        reading->notes.push_back({markLine, 0, RECORD_AFTER_END_MARK, std::string()});
+    }
+    CarryEnd(&reading->kept, keptFrom, keptSize);
+}
+
+std::string Formatted(const char *format, const char *first, const char *second = "")
 {
     char text[2048];
-    va_list arguments;
-    va_start(arguments, format);
-    int length = std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
+    int length = std::snprintf(text, sizeof text, format, first, second);
     return length < 0 ? std::string() : std::string(text);
-}
-
-void SendDatabaseMessage(const std::string &message)
-{
-    if (s_reporter != nullptr)
-        s_reporter(message.c_str());
-    else
-        std::fprintf(stderr, "%s\n", message.c_str());
 }
 
 /* One message for all files, after loading: which lists hold records that
    are not shown, and that saving will keep them. */
-void ReportCarriedRecords(const AppSettings &settings)
+void TellKeptRecords(ListsLoad *load)
 {
     std::string message;
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        int carried = CarriedRecordCount(STYLE_DANCE + index);
+        int kept = load->readings[index].kept.recordCount;
         char path[LIST_LINE_CAPACITY];
-        if (carried == 0 || !JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]))
+        if (kept == 0 || !JoinPath(path, sizeof path, load->folder.c_str(), SAMPLE_LIST_FILE_NAMES[index]))
             continue;
-        message += (message.empty() ? "" : "\n") + Formatted(TEXT_RECORDS_KEPT_ASIDE, path, carried);
+        char told[2 * LIST_LINE_CAPACITY + sizeof TEXT_RECORDS_KEPT_ASIDE];
+        std::snprintf(told, sizeof told, TEXT_RECORDS_KEPT_ASIDE, path, kept);
+        message += (message.empty() ? "" : "\n") + std::string(told);
     }
     if (!message.empty())
-        SendDatabaseMessage(message);
+        load->messages.push_back(message);
 }
 
-/* Opens, reads and parses one style's list. */
-ListLoadResult LoadStyleList(AppState *state, int index)
+/* Reads and parses one style's list. */
+ListLoadResult LoadStyleList(AppState *state, int index, ListsLoad *load)
 {
-    const char *dir = state->settings.ejayDir;
+    const char *dir = load->folder.c_str();
     const char *name = SAMPLE_LIST_FILE_NAMES[index];
     char path[LIST_LINE_CAPACITY];
     if (!JoinPath(path, sizeof path, dir, name)) {
-        SendDatabaseMessage(Formatted(TEXT_PATH_TOO_LONG, dir, PATH_SEPARATOR, name));
+        load->messages.push_back(Formatted(TEXT_PATH_TOO_LONG, (dir + std::string(1, PATH_SEPARATOR) + name).c_str()));
         return LISTS_NOT_FOUND;
     }
     std::string bytes;
-    FileReadResult read = ReadWholeFile(path, &bytes);
-    if (read != FILE_READ) {
-        SendDatabaseMessage(Formatted(read == FILE_MISSING ? TEXT_LIST_MISSING : TEXT_LIST_UNREADABLE, path));
-        return read == FILE_MISSING ? LISTS_NOT_FOUND : LISTS_REFUSED;
+    FileProblem problem;
+    FileReadResult read = ReadWholeFile(path, &bytes, &problem);
+    if (read == FILE_MISSING) {
+        load->messages.push_back(Formatted(TEXT_LIST_MISSING, path));
+        return LISTS_NOT_FOUND;
     }
-    ListReading reading;
-    if (!ReadStyleList(bytes.data(), bytes.size(), &state->styles[index], STYLE_DANCE + index, &reading)) {
-        SendDatabaseMessage(Formatted(TEXT_UNKNOWN_CATEGORY, reading.notes.back().keyword.c_str()));
+    if (read == FILE_UNREADABLE) {
+        char reason[512];
+        FormatFileReason(problem, reason, sizeof reason);
+        load->unreadablePath = path;
+        load->unreadableReason = problem;
+        load->messages.push_back(Formatted(TEXT_LIST_UNREADABLE, path, reason));
+        return LISTS_REFUSED;
+    }
+    load->read[index] = FingerprintOf(bytes);
+    ListReading *reading = &load->readings[index];
+    if (!ReadStyleList(bytes.data(), bytes.size(), &state->styles[index], reading)) {
+        load->messages.push_back(Formatted(TEXT_UNKNOWN_CATEGORY, reading->notes.back().keyword.c_str()));
         return LISTS_REFUSED;
     }
     return LISTS_LOADED;
 }
 
 } // namespace
-
-void SetDatabaseReporter(DatabaseReporter reporter) { s_reporter = reporter; }
 
 void FormatListMissingMessage(const char *path, char *out, std::size_t capacity)
 {
@@ -209,66 +246,62 @@ int RemoveChar(char c, char *text)
     return 1;
 }
 
-int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int style, ListReading *reading)
+ListFingerprint FingerprintOf(const std::string &bytes)
 {
-    TextCursor cursor = TextCursorOver(bytes, size);
-    const char *ctrlZ = cursor.end < bytes + size ? cursor.end : nullptr;
-    ListText in = {cursor, TextEnd(bytes, cursor.end)};
-    const char *keptEnd = ctrlZ;
-    while (in.cursor.next < in.textEnd) {
-        const char *recordStart = in.cursor.next;
-        int firstLine = in.cursor.lineNumber;
-        Line lines[RECORD_LINE_COUNT];
-        int taken = 0;
-        while (taken < RECORD_LINE_COUNT && TakeLine(&in, &lines[taken]))
-            taken++;
-        if (taken < RECORD_LINE_COUNT) {
-            reading->notes.push_back({firstLine, 0, RECORD_UNFINISHED, std::string()});
-            keptEnd = recordStart;
+    /* FNV-1a: quick, and a change of any byte changes it. */
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    ListFingerprint fingerprint;
+    fingerprint.present = true;
+    fingerprint.size = bytes.size();
+    fingerprint.hash = hash;
+    return fingerprint;
+}
+
+bool operator==(const ListFingerprint &a, const ListFingerprint &b)
+{
+    return a.present == b.present && (!a.present || (a.size == b.size && a.hash == b.hash));
+}
+
+int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, ListReading *reading)
+{
+    ListText in = StartListText(bytes, size);
+    const char *keptFrom = in.cursor.end < bytes + size ? in.cursor.end : nullptr;
+    while (HasMoreText(in)) {
+        RecordLines record = TakeRecord(&in);
+        if (record.taken < RECORD_LINE_COUNT) {
+            reading->notes.push_back({record.firstLine, 0, RECORD_UNFINISHED, std::string()});
+            keptFrom = record.start;
             break;
         }
-        /* No keyword is wider than the field; a wider text is none of them. */
         char keyword[sizeof(SampleRecord::keyword)];
-        int category = CopyValue(lines[LINE_KEYWORD], keyword, sizeof keyword) ? CategoryOfKeyword(keyword) : 0;
+        int category = CategoryOfLine(record.lines[LINE_KEYWORD], keyword);
         if (category == 0) {
-            reading->notes.push_back({firstLine, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(lines[LINE_KEYWORD])});
+            reading->notes.push_back(
+                {record.firstLine + LINE_KEYWORD, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(record.lines[LINE_KEYWORD])});
             if (!reading->pastUnknownKeywords)
                 return 0;
             continue;
         }
-        CategoryList &list = db->lists[category - 1];
-        RecordFate fate = RECORD_BEYOND_CAPACITY;
-        if (list.count < MAX_SAMPLES_PER_CATEGORY) {
-            if (StoreRecord(lines, keyword, &list.slots[list.count], category)) {
-                list.count += 1;
-                continue;
-            }
-            fate = RECORD_TOO_WIDE;
-        }
-        reading->notes.push_back({firstLine, category, fate, KeywordText(lines[LINE_KEYWORD])});
-        CarryRecord(style, category, recordStart, static_cast<std::size_t>(in.cursor.next - recordStart));
+        StoreOrKeepAside(record, in, keyword, category, db, reading);
     }
-    if (keptEnd != nullptr) {
-        std::size_t keptSize = static_cast<std::size_t>(bytes + size - keptEnd);
-        if (keptEnd == ctrlZ && HoldsText(keptEnd, keptSize)) {
-            int line = 1 + static_cast<int>(std::count(bytes, ctrlZ, '\n'));
-            reading->notes.push_back({line, 0, RECORD_AFTER_END_MARK, std::string()});
-        }
-        CarryEnd(style, keptEnd, keptSize);
-    }
+    if (keptFrom != nullptr)
+        KeepTheEnd(bytes, size, keptFrom, in.cursor, reading);
     return 1;
 }
 
-ListLoadResult LoadSampleLists(AppState *state)
+ListLoadResult LoadSampleLists(AppState *state, ListsLoad *load)
 {
+    *load = ListsLoad();
     if (state == nullptr)
         return LISTS_REFUSED;
-    ForgetCarriedRecords();
+    load->folder = state->settings.ejayDir;
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        ListLoadResult result = LoadStyleList(state, index);
-        if (result != LISTS_LOADED)
-            return result;
+        load->result = LoadStyleList(state, index, load);
+        if (load->result != LISTS_LOADED)
+            return load->result;
     }
-    ReportCarriedRecords(state->settings);
-    return LISTS_LOADED;
+    TellKeptRecords(load);
+    return load->result;
 }

@@ -44,6 +44,8 @@ int DeleteFileIfPresent(const char *path);
 int MakeFolder(const char *path);
 /* The folder and every missing folder above it; 1 when it exists afterwards. */
 int MakeFolders(const char *path);
+/* Removes the folder when it is empty; 1 when it is gone. */
+int RemoveEmptyFolder(const char *path);
 
 /* ---- What went wrong ------------------------------------------------------ */
 

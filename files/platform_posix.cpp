@@ -155,6 +155,12 @@ int MakeFolder(const char *path)
     return IsFolder(path);
 }
 
+int RemoveEmptyFolder(const char *path)
+{
+    NativePath native(path);
+    return native.fits && rmdir(native.text) == 0;
+}
+
 int IsFolder(const char *path)
 {
     NativePath native(path);

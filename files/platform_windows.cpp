@@ -222,6 +222,12 @@ int MakeFolder(const char *path)
     return IsFolder(path);
 }
 
+int RemoveEmptyFolder(const char *path)
+{
+    WidePath wide(path);
+    return wide.fits && RemoveDirectoryW(wide.text) != 0;
+}
+
 int IsFolder(const char *path)
 {
     WidePath wide(path);

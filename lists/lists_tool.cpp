@@ -199,13 +199,12 @@ int ReadList(const AppSettings &settings, int index, std::string *bytes, Console
 int ReadForLook(const AppSettings &settings, ListReading readings[STYLE_COUNT], Console &console)
 {
     std::memset(s_state.styles, 0, sizeof s_state.styles);
-    ForgetCarriedRecords();
     for (int index = 0; index < STYLE_COUNT; ++index) {
         std::string bytes;
         if (ReadList(settings, index, &bytes, console) != TOOL_OK)
             return TOOL_ERROR;
         readings[index].pastUnknownKeywords = true;
-        ReadStyleList(bytes.data(), bytes.size(), &s_state.styles[index], STYLE_DANCE + index, &readings[index]);
+        ReadStyleList(bytes.data(), bytes.size(), &s_state.styles[index], &readings[index]);
     }
     return TOOL_OK;
 }
@@ -399,13 +398,8 @@ int IndexOf(const char *const *words, int count, const std::string &word)
     return -1;
 }
 
-std::string *s_loadMessages = nullptr;
-
-void KeepLoadMessage(const char *message)
-{
-    if (s_loadMessages != nullptr)
-        *s_loadMessages += std::string(message) + "\n";
-}
+/* What the last load read, for the write that follows it. */
+ListsLoad s_load;
 
 /* The lists exactly as the program loads them (stopping at an unknown
    category), their bytes kept to see whether they change meanwhile. */
@@ -417,13 +411,9 @@ int LoadAsTheProgram(const AppSettings &settings, std::string loaded[STYLE_COUNT
     }
     std::memset(&s_state, 0, sizeof s_state);
     s_state.settings = settings;
-    std::string messages;
-    s_loadMessages = &messages;
-    SetDatabaseReporter(KeepLoadMessage);
-    ListLoadResult result = LoadSampleLists(&s_state);
-    SetDatabaseReporter(nullptr);
-    s_loadMessages = nullptr;
-    console.Warn(messages);
+    ListLoadResult result = LoadSampleLists(&s_state, &s_load);
+    for (const std::string &message : s_load.messages)
+        console.Warn(message + "\n");
     return result == LISTS_LOADED ? TOOL_OK : console.Fail(TOOL_LISTS_REFUSED);
 }
 
@@ -450,10 +440,11 @@ int WriteImported(const AppSettings &settings, const std::string loaded[STYLE_CO
         }
     }
     ListSaveReport report;
-    BackupSampleLists(&s_state, &report);
+    BackupSampleLists(&s_state, s_load, &report);
     if (report.failedCount > 0)
         console.Warn(Format(TOOL_BACKUPS_NOT_MADE, FileLines(report).c_str()) + "\n");
-    if (!SaveSampleLists(&s_state, &report))
+    ListSaveProgress progress;
+    if (!SaveSampleLists(&s_state, &s_load, nullptr, nullptr, &progress, &report))
         return console.Fail(Format(TOOL_LISTS_NOT_SAVED, FileLines(report).c_str()));
     return TOOL_OK;
 }

@@ -28,8 +28,8 @@ enum ToolExit { TOOL_OK = 0, TOOL_FOUND = 1, TOOL_ERROR = 2 };
    in UTF-8. Returns the exit code. */
 int RunListsTool(const std::vector<std::string> &arguments, std::string *out, std::string *err);
 
-/* Whether Pelmora's main window is open on this computer (never natively):
-   the program writes its own tables over the lists when it closes. */
+/* Whether a Pelmora runs in this session (never natively): the program
+   writes its own tables over the lists when it closes. */
 bool PelmoraIsRunning();
 
 /* ---- The lists' code page ----------------------------------------------- */

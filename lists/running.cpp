@@ -1,6 +1,7 @@
 /*
- * Whether Pelmora is open: its main window exists. The tool must not write
- * lists that the program will overwrite from its own tables on closing.
+ * Whether Pelmora is open: the one object each Pelmora holds from its first
+ * instruction to its end, so the intro and the closing count too. The tool
+ * must not write lists the program will write its own tables over.
  */
 #include "lists/lists_tool.h"
 
@@ -9,7 +10,14 @@
 
 #include "resources/resource.h"
 
-bool PelmoraIsRunning() { return FindWindowA(MAIN_CLASS_NAME, nullptr) != nullptr; }
+bool PelmoraIsRunning()
+{
+    HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, INSTANCE_MUTEX_NAME);
+    if (held == nullptr)
+        return GetLastError() == ERROR_ACCESS_DENIED; /* held by another user's Pelmora */
+    CloseHandle(held);
+    return true;
+}
 
 #else
 

@@ -14,9 +14,12 @@
 #define TEXT_FORM_NAME_LINE_2 "Nom du Sample (Ligne 2):"
 #define TEXT_FORM_DURATION "Durée du Sample (Sec):"
 
-/* The program's window classes: the lists tool looks for the main window. */
+/* The program's window classes. */
 #define MAIN_CLASS_NAME "PELMOC"
 #define INTRO_CLASS_NAME "PELMOINTROC"
+/* Held by the one Pelmora that runs, from its first instruction to its end;
+   a second start and the lists tool ask for it. */
+#define INSTANCE_MUTEX_NAME "Local\\Pelmora.ListesEjay"
 
 /* Icons, cursor, pictures, sound */
 #define IDI_PELMORA 500

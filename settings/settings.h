@@ -98,5 +98,7 @@ enum SettingsText { SETTING_EJAY_DIR, SETTING_PROG_EJAY };
    either end of a value, ends a value at a TAB, ";" or "//", and a line at
    a line feed: "C:\Music;Old\Ejay" would come back as "C:\Music". */
 int SettingsTextCanBeKept(SettingsText member, const char *text);
+/* The longest text that member's line keeps whole. */
+int SettingsTextLimit(SettingsText member);
 
 #endif

@@ -193,6 +193,11 @@ int SettingsTextCanBeKept(SettingsText member, const char *text)
     return 1;
 }
 
+int SettingsTextLimit(SettingsText member)
+{
+    return ZEF_LINE_SIZE - static_cast<int>(std::strlen(TEXT_MEMBERS[member])) - 1;
+}
+
 int LoadSettings(AppSettings *settings, const char *path)
 {
     std::memset(&g_settingsDocument, 0, sizeof g_settingsDocument);

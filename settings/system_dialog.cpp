@@ -18,9 +18,13 @@
 #include "settings/system_dialog.h"
 
 #define FIRST_RUN_EJAY_DIR "C:\\"
+/* %d: the most characters taken. */
 #define TEXT_EJAY_DIR_TOO_LONG                                                                                         \
-    "Le nom du répertoire Ejay est trop long : il doit laisser place au nom "                                         \
-    "des listes (\"pxddance\") dans un chemin de 255 caractères au plus."
+    "Le nom du répertoire Ejay est trop long : %d caractères au plus, pour que "                                     \
+    "Pelmora puisse y écrire les listes, leurs copies et ses fichiers de travail."
+#define TEXT_PROG_EJAY_TOO_LONG                                                                                        \
+    "Le chemin du programme Ejay est trop long : \"Pelmora.ini\" en garde %d "                                         \
+    "caractères au plus."
 #define TEXT_NOT_KEPT_FORMAT                                                                                           \
     "Le chemin \"%s\" ne pourrait pas être gardé tel quel dans \"Pelmora.ini\" : "                                   \
     "il ne doit contenir ni \";\", ni \"//\", ni tabulation, ni commencer ou "                                         \
@@ -28,7 +32,24 @@
 
 namespace {
 
-bool IsFirstRun(void) { return settingsReady == 0; }
+SystemDialogRole s_role;
+
+/* Before the program's windows, the dialog stands for the start. */
+bool StandsBeforeTheWindows(void) { return s_role != SYSTEM_SETTINGS; }
+
+void TellTooLong(HWND hDlg, const char *format, int limit)
+{
+    char message[512];
+    std::snprintf(message, sizeof message, format, limit);
+    ShowProgramMessage(message, MB_OK | MB_ICONINFORMATION, hDlg);
+}
+
+/* The longest Ejay folder: its files must fit, and its settings line. */
+int EjayFolderLimit(void)
+{
+    int kept = SettingsTextLimit(SETTING_EJAY_DIR);
+    return kept < EJAY_FOLDER_MAX ? kept : EJAY_FOLDER_MAX;
+}
 
 void SetCheck(HWND hDlg, int control, bool ticked)
 {
@@ -42,7 +63,7 @@ void OnInitDialog(HWND hDlg)
     const AppSettings &settings = g_appState.settings;
     CloseCurrentDialog();
     SetDlgItemTextA(hDlg, IDC_SYSTEM_WINDOWSDIR, settings.windowsDir);
-    if (IsFirstRun()) {
+    if (s_role == SYSTEM_FIRST_RUN) {
         SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, FIRST_RUN_EJAY_DIR);
         SetCheck(hDlg, IDC_SYSTEM_AUTOSAVE, true);
         SetCheck(hDlg, IDC_SYSTEM_BACKUP, false);
@@ -55,9 +76,14 @@ void OnInitDialog(HWND hDlg)
     SetCheck(hDlg, IDC_SYSTEM_RUNEJAY, settings.runEjay == 1);
 }
 
-/* 1 when the settings file can keep path whole; else says so. */
-int CheckPathCanBeKept(HWND hDlg, SettingsText member, const char *path)
+/* 1 when the settings file can keep path whole; else says why: its length
+   (with the limit), or a character the file cannot keep. */
+int CheckPathCanBeKept(HWND hDlg, SettingsText member, const char *path, int limit)
 {
+    if (static_cast<int>(std::strlen(path)) > limit) {
+        TellTooLong(hDlg, member == SETTING_EJAY_DIR ? TEXT_EJAY_DIR_TOO_LONG : TEXT_PROG_EJAY_TOO_LONG, limit);
+        return 0;
+    }
     if (SettingsTextCanBeKept(member, path)) {
         return 1;
     }
@@ -81,7 +107,8 @@ void OnBrowse(HWND hDlg)
     chooser.lpstrDefExt = "exe";
     chooser.lpstrTitle = "Rechercher l'application...";
     chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameA(&chooser) || !CheckPathCanBeKept(hDlg, SETTING_PROG_EJAY, g_textBuffer)) {
+    if (!GetOpenFileNameA(&chooser) ||
+        !CheckPathCanBeKept(hDlg, SETTING_PROG_EJAY, g_textBuffer, SettingsTextLimit(SETTING_PROG_EJAY))) {
         return;
     }
     AppSettings &settings = g_appState.settings;
@@ -106,7 +133,7 @@ int CheckSampleListsExist(HWND hDlg, const char *ejayDir)
     int allPresent = 1;
     for (int style = 0; style < STYLE_COUNT; style++) {
         if (!JoinPath(g_textBuffer, sizeof g_textBuffer, ejayDir, SAMPLE_LIST_FILE_NAMES[style])) {
-            ShowProgramMessage(TEXT_EJAY_DIR_TOO_LONG, MB_OK | MB_ICONINFORMATION, hDlg);
+            TellTooLong(hDlg, TEXT_EJAY_DIR_TOO_LONG, EjayFolderLimit());
             return 0;
         }
         if (!FileCanBeRead(g_textBuffer)) {
@@ -117,31 +144,29 @@ int CheckSampleListsExist(HWND hDlg, const char *ejayDir)
     return allPresent;
 }
 
-/* Reads the Ejay directory typed in; 0 (and a message) when it is longer
-   than the settings can hold or would not come back whole from them. */
+/* Reads the Ejay directory typed in, made a full path (a relative one
+   would name another folder from another working folder); 0 (and a
+   message) when it is too long for the files written there or would not
+   come back whole from the settings. */
 int ReadEjayDirectory(HWND hDlg, char (&ejayDir)[SETTINGS_PATH_SIZE])
 {
     char typed[4 * SETTINGS_PATH_SIZE];
+    char full[FILE_PATH_CAPACITY];
     GetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, typed, sizeof typed);
-    if (std::strlen(typed) >= sizeof ejayDir) {
-        ShowProgramMessage(TEXT_EJAY_DIR_TOO_LONG, MB_OK | MB_ICONINFORMATION, hDlg);
+    const char *folder = FullPathOf(typed, full, sizeof full) ? full : typed;
+    if (!CheckPathCanBeKept(hDlg, SETTING_EJAY_DIR, folder, EjayFolderLimit())) {
         return 0;
     }
-    if (!CheckPathCanBeKept(hDlg, SETTING_EJAY_DIR, typed)) {
-        return 0;
-    }
-    std::snprintf(ejayDir, sizeof ejayDir, "%s", typed);
+    std::snprintf(ejayDir, sizeof ejayDir, "%s", folder);
     return 1;
 }
 
-void FinishFirstRun(void)
+void StartTheProgram(void)
 {
     settingsReady = 1;
-    if (!LoadListsAtStart()) {
+    if (!StartWithLists()) {
         PostQuitMessage(0);
-        return;
     }
-    ShowIntro();
 }
 
 /* Nothing is stored until every check passed: a folder that is refused,
@@ -154,14 +179,20 @@ void OnValidate(HWND hDlg)
         return;
     }
     AppSettings &settings = g_appState.settings;
-    std::memcpy(settings.ejayDir, ejayDir, sizeof ejayDir);
     settings.autosave = IsTicked(hDlg, IDC_SYSTEM_AUTOSAVE);
     settings.backup = IsTicked(hDlg, IDC_SYSTEM_BACKUP);
     settings.runEjay = IsTicked(hDlg, IDC_SYSTEM_RUNEJAY);
-    bool firstRun = IsFirstRun();
+    const bool beforeTheWindows = StandsBeforeTheWindows();
+    /* The lists shown go back to their own folder, never into another. */
+    const bool anotherFolder = !beforeTheWindows && !SameFile(ejayDir, g_listsLoad.folder.c_str());
+    if (!anotherFolder) {
+        std::memcpy(settings.ejayDir, ejayDir, sizeof ejayDir);
+    }
     DestroyWindow(hDlg);
-    if (firstRun) {
-        FinishFirstRun();
+    if (anotherFolder) {
+        SwitchEjayFolder(ejayDir);
+    } else if (beforeTheWindows) {
+        StartTheProgram();
     }
 }
 
@@ -169,7 +200,7 @@ void OnValidate(HWND hDlg)
    no file. */
 void OnCancel(HWND hDlg)
 {
-    if (IsFirstRun()) {
+    if (StandsBeforeTheWindows()) {
         PostQuitMessage(0);
         return;
     }
@@ -199,8 +230,9 @@ INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void OpenSystemDialog(HWND owner)
+void OpenSystemDialog(HWND owner, SystemDialogRole role)
 {
+    s_role = role;
     HWND dialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_SYSTEM), owner, SystemDialogProc, 0);
     g_hDialog = dialog;
 }

@@ -86,20 +86,8 @@ inline std::unique_ptr<AppState> NewState(const std::string &ejayDir = "")
     return state;
 }
 
-inline std::vector<std::string> &Reported()
-{
-    static std::vector<std::string> messages;
-    return messages;
-}
-
 class ListFolder : public ScratchFolder {
 protected:
-    void SetUp() override
-    {
-        Reported().clear();
-        SetDatabaseReporter([](const char *message) { Reported().push_back(message); });
-    }
-    void TearDown() override { SetDatabaseReporter(nullptr); }
     void WriteLists(const std::string &dance, const std::string &rave = "", const std::string &hiphop = "")
     {
         WriteBytes(File("pxddance"), dance);
@@ -109,14 +97,23 @@ protected:
     std::unique_ptr<AppState> Load(ListLoadResult expected = LISTS_LOADED)
     {
         std::unique_ptr<AppState> state = NewState(folder);
-        EXPECT_EQ(LoadSampleLists(state.get()), expected);
+        EXPECT_EQ(LoadSampleLists(state.get(), &load), expected);
         return state;
+    }
+    /* Writes the lists back as closing does; changed lists as answered. */
+    int Save(const AppState *state, ListSaveReport *report, ChangedListChoice answer = KEEP_THEIRS)
+    {
+        ListSaveProgress progress;
+        return SaveSampleLists(
+            state, &load, [](void *choice, const char *) { return *static_cast<ChangedListChoice *>(choice); }, &answer,
+            &progress, report);
     }
     /* What the three list files hold. */
     std::string OnDisk() const
     {
         return ReadBytes(File("pxddance")) + "|" + ReadBytes(File("pxdrave")) + "|" + ReadBytes(File("pxdhiphp"));
     }
+    ListsLoad load; /* of the last Load() */
 };
 
 } // namespace dbtest

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "database/list_file.h"
+#include "database/database.h"
 
 namespace {
 
@@ -19,13 +19,12 @@ StyleDatabase s_second;
 bool Read(const std::string &bytes, StyleDatabase *db, std::string *written, int *carried)
 {
     std::memset(db, 0, sizeof *db);
-    ForgetCarriedRecords();
     ListReading reading;
-    if (!ReadStyleList(bytes.data(), bytes.size(), db, STYLE_DANCE, &reading))
+    if (!ReadStyleList(bytes.data(), bytes.size(), db, &reading))
         return false;
-    *carried = CarriedRecordCount(STYLE_DANCE);
+    *carried = reading.kept.recordCount;
     written->clear();
-    FormatStyleList(*db, STYLE_DANCE, written);
+    FormatStyleList(*db, reading.kept, written);
     return true;
 }
 

@@ -50,9 +50,9 @@ TEST_F(ListFiles, TheThreeFilesFillTheirOwnStyles)
     std::unique_ptr<AppState> state = Load();
     EXPECT_EQ(Tables(state->styles, STYLE_COUNT).substr(0, 20), "D1:2, D9:1, R6:3, H8");
     EXPECT_EQ(state->styles[2].lists[7].count, 500);
-    EXPECT_EQ(Reported(),
+    EXPECT_EQ(load.messages,
               std::vector<std::string>{KeptAside(File("pxddance"), 1) + "\n" + KeptAside(File("pxdhiphp"), 2)});
-    EXPECT_EQ(LoadSampleLists(nullptr), LISTS_REFUSED);
+    EXPECT_EQ(LoadSampleLists(nullptr, &load), LISTS_REFUSED);
 }
 
 /* Loading stops at the first list that fails, later ones unread (Hiphop's
@@ -67,12 +67,10 @@ TEST_F(ListFiles, WhatStopsALoad)
     } rows[] = {{1, 1, LISTS_NOT_FOUND, "Le fichier \"" + File("pxdrave") + "\" est introuvable !            ", "D1:1"},
                 {2, 2, LISTS_REFUSED,
                  "Le fichier \"" + File("pxdrave") +
-                     "\" n'a pas pu être lu jusqu'au bout (disque ou réseau en défaut ?) : "
-                     "le programme s'arrête sans rien écrire, le fichier reste tel quel.            ",
+                     "\" n'a pas pu être lu jusqu'au bout : un dossier porte ce nom.            ",
                  "D1:1"},
                 {3, 0, LISTS_REFUSED, "La catégorie \"Loop\" est inconnue !            ", "D1:1, R2:2"}};
     for (const Row &row : rows) {
-        Reported().clear();
         fs::remove_all(File("pxdrave"));
         WriteLists(Numbered("loop", 1), Numbered("bass", 2), Numbered("Loop", 3));
         if (row.raveList > 0)
@@ -80,16 +78,15 @@ TEST_F(ListFiles, WhatStopsALoad)
         if (row.raveList == 2)
             fs::create_directory(File("pxdrave"));
         std::unique_ptr<AppState> state = Load(row.result);
-        EXPECT_EQ(Reported(), std::vector<std::string>{row.message}) << "row " << row.id;
+        EXPECT_EQ(load.messages, std::vector<std::string>{row.message}) << "row " << row.id;
         EXPECT_EQ(Tables(state->styles, STYLE_COUNT), row.tables) << "row " << row.id;
         EXPECT_EQ(ReadBytes(File("pxdhiphp")), Numbered("Loop", 3)) << "row " << row.id;
     }
     /* "<dir><sep>pxddance" needs 259 characters: cut to 256, it would name another file. */
-    Reported().clear();
     std::unique_ptr<AppState> state = NewState(std::string(250, 'd'));
-    EXPECT_EQ(LoadSampleLists(state.get()), LISTS_NOT_FOUND);
-    EXPECT_EQ(Reported(), std::vector<std::string>{"Le chemin \"" + std::string(250, 'd') + PATH_SEPARATOR +
-                                                   "pxddance\" est trop long !            "});
+    EXPECT_EQ(LoadSampleLists(state.get(), &load), LISTS_NOT_FOUND);
+    EXPECT_EQ(load.messages, std::vector<std::string>{"Le chemin \"" + std::string(250, 'd') + PATH_SEPARATOR +
+                                                      "pxddance\" est trop long !            "});
 }
 
 /* LF only, odd quoting and blanks, full-width fields: the writer's own
@@ -104,7 +101,7 @@ TEST_F(ListFiles, SavedListsAreInTheWritersForm)
     AppendSample(CategoryListOf(state.get(), STYLE_RAVE, 4),
                  {nullptr, "C:\\Mes sons\\cri.pxd", nullptr, nullptr, "5", "Cri \"fort\"", "aigu"}, 4);
     ListSaveReport report;
-    EXPECT_EQ(SaveSampleLists(state.get(), &report), 1);
+    EXPECT_EQ(Save(state.get(), &report), 1);
     EXPECT_EQ(Failed(report), "0");
     EXPECT_EQ(OnDisk(), LOOP_A + LOOP_B + BASS + wide + RAP + "|" +
                             Record({"", "C:\\Mes sons\\cri.pxd", "", "voice", "5", "Cri \"fort\"", "aigu"}) +
@@ -132,20 +129,20 @@ TEST_F(ListFiles, FailedSavesLeaveTheOldListsAndNameTheFailedOnes)
         for (StyleDatabase &style : state->styles)
             for (CategoryList &list : style.lists)
                 RemoveSample(&list, 0);
-        std::snprintf(state->settings.ejayDir, sizeof state->settings.ejayDir, "%s", row.ejayDir.c_str());
+        load.folder = row.ejayDir;
         if (*row.blocked != '\0') {
             fs::remove(File(row.blocked));
             fs::create_directory(File(row.blocked));
         }
         ListSaveReport report;
-        EXPECT_EQ(SaveSampleLists(state.get(), &report), 0) << "row " << row.id;
+        EXPECT_EQ(Save(state.get(), &report), 0) << "row " << row.id;
         EXPECT_EQ(Failed(report), row.failed) << "row " << row.id;
         EXPECT_EQ(OnDisk(), row.lists) << "row " << row.id;
         EXPECT_FALSE(fs::exists(gone)) << "row " << row.id;
         if (*row.blocked != '\0')
             fs::remove_all(File(row.blocked));
     }
-    EXPECT_EQ(SaveSampleLists(nullptr, nullptr), 0);
+    EXPECT_EQ(Save(nullptr, nullptr), 0);
 }
 
 /* The copies are of the files as they are on disk, even when changed
@@ -163,12 +160,12 @@ TEST_F(ListFiles, BackupsAreExactCopiesOfTheOldFiles)
         fs::create_directory(File("pxdrave.bak")); /* a copy cannot go there */
         state->settings.backup = backup;
         ListSaveReport report;
-        EXPECT_EQ(BackupSampleLists(state.get(), &report), 1) << "backup=" << backup;
+        EXPECT_EQ(BackupSampleLists(state.get(), load, &report), 1) << "backup=" << backup;
         EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdhiphp.bak")),
                   backup == 1 ? oldDance + "|previous" : "<missing>|previous")
             << "backup=" << backup;
         EXPECT_EQ(Failed(report), backup == 1 ? "1 | " + File("pxdrave.bak") : "0") << "backup=" << backup;
         fs::remove(File("pxddance.bak"));
     }
-    EXPECT_EQ(BackupSampleLists(nullptr), 0);
+    EXPECT_EQ(BackupSampleLists(nullptr, load), 0);
 }

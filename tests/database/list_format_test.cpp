@@ -21,14 +21,13 @@ protected:
         std::memset(db.get(), 0, sizeof *db);
         reading = ListReading();
         reading.pastUnknownKeywords = pastUnknownKeywords;
-        ForgetCarriedRecords();
-        return ReadStyleList(bytes.data(), bytes.size(), db.get(), STYLE_DANCE, &reading);
+        return ReadStyleList(bytes.data(), bytes.size(), db.get(), &reading);
     }
     /* What a save of the tables would write. */
     std::string Saved() const
     {
         std::string text;
-        FormatStyleList(*db, STYLE_DANCE, &text);
+        FormatStyleList(*db, reading.kept, &text);
         return text;
     }
     /* The loop list's first entry, all seven fields and its category. */
@@ -73,7 +72,7 @@ TEST_F(ListFormat, ValuesAsRead)
         EXPECT_EQ(db->lists[0].count, row.count) << "row " << row.id;
         EXPECT_EQ(First(), row.first) << "row " << row.id;
         EXPECT_EQ(Notes(reading), "") << "row " << row.id;
-        EXPECT_EQ(CarriedRecordCount(STYLE_DANCE), 0) << "row " << row.id;
+        EXPECT_EQ(reading.kept.recordCount, 0) << "row " << row.id;
     }
 }
 
@@ -110,7 +109,7 @@ TEST_F(ListFormat, WhatTheTablesCannotHoldIsKeptByteForByte)
         EXPECT_EQ(Notes(reading), row.notes) << "row " << row.id;
         EXPECT_EQ(Tables(db.get(), 1), row.id == 8 || row.id == 9 ? "D1:1" : "D1:1, D2:9") << "row " << row.id;
         EXPECT_TRUE(Saved() == row.saved) << "row " << row.id << ": " << Saved().size() << " bytes";
-        EXPECT_EQ(CarriedRecordCount(STYLE_DANCE), row.carried) << "row " << row.id;
+        EXPECT_EQ(reading.kept.recordCount, row.carried) << "row " << row.id;
     }
 }
 
@@ -125,7 +124,7 @@ TEST_F(ListFormat, A501stEntryIsKeptAfterItsCategory)
         ASSERT_EQ(db->lists[0].count, row.loaded) << "row " << row.id;
         EXPECT_EQ(db->lists[0].slots[row.loaded - 1].number, std::to_string(row.loaded)) << "row " << row.id;
         EXPECT_EQ(db->lists[1].count, 1) << "row " << row.id; /* bass still loaded */
-        EXPECT_EQ(CarriedRecordCount(STYLE_DANCE), row.loops - row.loaded) << "row " << row.id;
+        EXPECT_EQ(reading.kept.recordCount, row.loops - row.loaded) << "row " << row.id;
         EXPECT_TRUE(Saved() == loops + Numbered("bass", 9000)) << "row " << row.id;
     }
     EXPECT_EQ(Notes(reading), "3501:beyond 500(1), 3508:beyond 500(1), 3515:beyond 500(1)");
@@ -147,9 +146,9 @@ TEST_F(ListFormat, KeywordsMatchExactly)
             Numbered("bass", 1) + Record({"2", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 3);
         EXPECT_EQ(Read(list), row.tables != nullptr) << "row " << row.id;
         EXPECT_EQ(Tables(db.get(), 1), row.tables ? row.tables : "D2:1") << "row " << row.id;
-        EXPECT_EQ(Notes(reading), row.tables ? "" : "8:unknown[" + std::string(row.keyword) + "]") << "row " << row.id;
+        EXPECT_EQ(Notes(reading), row.tables ? "" : "11:unknown[" + std::string(row.keyword) + "]") << "row " << row.id;
     }
     EXPECT_EQ(Read(Numbered("Loop", 1) + Numbered("bass", 2) + Numbered("rap ", 3), true), 1);
     EXPECT_EQ(Tables(db.get(), 1), "D2:2");
-    EXPECT_EQ(Notes(reading), "1:unknown[Loop], 15:unknown[rap ]");
+    EXPECT_EQ(Notes(reading), "4:unknown[Loop], 18:unknown[rap ]");
 }

@@ -147,11 +147,14 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
         ASSERT_TRUE(Press(ListFailureNaming(other + "\\\\pxdhiphp"), IDCANCEL));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
-    /* The tables read from the first folder go into the new one, after
-       backups of what it held. */
-    EXPECT_EQ(Lists(other) + "\n" + Lists(other, ".bak") + "\n" + EjayRuns(other, kTimeoutMs) +
-                  ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()),
-              rewritten_ + "\r\n\n" + otherDance + "|" + otherRave + "|\r\n\nran\r\n" + savedSettings);
+    /* The lists shown went back to their own folder (after their backups,
+       the options now asking for them) before the new folder's were loaded;
+       those go back to theirs, Hiphop's held and cancelled. */
+    const std::string others = otherDance + "|" + otherRave + "|\r\n";
+    EXPECT_EQ(Lists(Dir()) + "\n" + Lists(Dir(), ".bak") + "\n" + Lists(other) + "\n" + Lists(other, ".bak") + "\n" +
+                  EjayRuns(other, kTimeoutMs) + ReadFileBytes(WindowsSettingsPath()) +
+                  ReadFileBytes(UserSettingsPath()),
+              rewritten_ + "\n" + rewritten_ + "\n" + others + "\n" + others + "\nran\r\n" + savedSettings);
 }
 
 } // namespace e2e

@@ -29,7 +29,7 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
 
     /* A folder holding no list: one message for each, in the order of the
        styles, each on the screen however long the path it names. */
-    const std::string deep = "C:\\" + std::string(240, 'x');
+    const std::string deep = "C:\\" + std::string(218, 'x'); /* the longest folder taken */
     ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, deep));
     Click(dialog, IDC_SYSTEM_VALIDATE);
     for (const char *name : {"pxddance", "pxdrave", "pxdhiphp"}) {

@@ -61,8 +61,8 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
                    "after",
                "", "\"7\"\r\n");
     EXPECT_EQ(Run({"check"}), TOOL_FOUND);
-    EXPECT_EQ(out, "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
-                   "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
+    EXPECT_EQ(out, "Dance, ligne 25 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
+                   "Dance, ligne 32 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
                    "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
                    "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
                    "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
@@ -152,14 +152,10 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     EXPECT_EQ(OnDisk(), before);
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "PELMOC";
-    RegisterClassA(&windowClass);
-    HWND main = CreateWindowA("PELMOC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    HANDLE pelmora = CreateMutexA(nullptr, FALSE, "Local\\Pelmora.ListesEjay");
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop", "--dry-run"}), TOOL_OK);
-    DestroyWindow(main);
+    CloseHandle(pelmora);
     EXPECT_EQ(OnDisk(), before);
 #endif
 }
