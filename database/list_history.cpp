@@ -27,10 +27,7 @@ const std::size_t LABEL_TIME_LENGTH = 19;
 /* Versions made in one second: "-2" up to this. */
 const int MOST_VERSIONS_PER_SECOND = 99;
 
-std::string Joined(const std::string &folder, const char *name)
-{
-    return folder + PATH_SEPARATOR + name;
-}
+std::string Joined(const std::string &folder, const char *name) { return folder + PATH_SEPARATOR + name; }
 
 std::string TimeLabel()
 {
@@ -66,8 +63,22 @@ bool Older(const HistoryEntry &a, const HistoryEntry &b)
     return byTime != 0 ? byTime < 0 : SequenceOf(a.label) < SequenceOf(b.label);
 }
 
-/* A version's folder and its origin, the label the first free one of this
-   second. */
+/* The highest sequence of the labels of that second, 0 when none: a label
+   freed by pruning must not come back, or a new version would sort before
+   older ones. */
+int LastSequenceOf(const std::string &time)
+{
+    std::vector<FolderEntry> names;
+    ReadFolder(s_historyFolder.c_str(), &names);
+    int last = 0;
+    for (const FolderEntry &name : names) {
+        if (IsLabel(name.name) && name.name.compare(0, LABEL_TIME_LENGTH, time) == 0)
+            last = std::max(last, SequenceOf(name.name));
+    }
+    return last;
+}
+
+/* A version's folder and its origin, under the next label of this second. */
 bool MakeVersion(HistoryVersion *version)
 {
     if (!version->folder.empty())
@@ -75,7 +86,7 @@ bool MakeVersion(HistoryVersion *version)
     if (s_historyFolder.empty() || !MakeFolders(s_historyFolder.c_str()))
         return false;
     const std::string time = TimeLabel();
-    for (int sequence = 1; sequence <= MOST_VERSIONS_PER_SECOND; ++sequence) {
+    for (int sequence = LastSequenceOf(time) + 1; sequence <= MOST_VERSIONS_PER_SECOND; ++sequence) {
         std::string label = sequence == 1 ? time : time + "-" + std::to_string(sequence);
         std::string folder = Joined(s_historyFolder, label.c_str());
         if (IsFolder(folder.c_str()) || FileCanBeRead(folder.c_str()) || !MakeFolder(folder.c_str()))

@@ -2,6 +2,8 @@
    back whole or not at all, and the backups. */
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "database_test_support.h"
 #include "files/files.h"
 
@@ -94,7 +96,8 @@ TEST_F(ListFiles, WhatStopsALoad)
    program has an empty number and extra text and its list's keyword. */
 TEST_F(ListFiles, SavedListsAreInTheWritersForm)
 {
-    std::string wide = Record({"1", std::string(255, 'p'), "", "drum", "1", std::string(49, 'a'), ""});
+    std::string wide = Record({std::string(9, '1'), std::string(255, 'p'), std::string(49, 'x'), "drum",
+                               std::string(9, '2'), std::string(49, 'a'), std::string(49, 'b')});
     WriteLists("\"90\"\n\"C:\\Ejay\\Dance\\Rap\\rap.pxd\"\n\n\"rap\"\n3\n\"Voix\"\n\"éth\"ér\"ée\"\n" + LOOP_A + wide +
                BASS + LOOP_B);
     std::unique_ptr<AppState> state = Load();
@@ -155,17 +158,94 @@ TEST_F(ListFiles, BackupsAreExactCopiesOfTheOldFiles)
         std::unique_ptr<AppState> state = LoadThree();
         WriteBytes(File("pxddance"), oldDance);
         WriteBytes(File("pxdhiphp.bak"), "previous");
-        fs::remove(File("pxdhiphp"));
+        if (backup != 1)
+            fs::remove(File("pxdhiphp"));
         fs::remove_all(File("pxdrave.bak"));
         fs::create_directory(File("pxdrave.bak")); /* a copy cannot go there */
         state->settings.backup = backup;
         ListSaveReport report;
         EXPECT_EQ(BackupSampleLists(state.get(), load, &report), 1) << "backup=" << backup;
         EXPECT_EQ(ReadBytes(File("pxddance.bak")) + "|" + ReadBytes(File("pxdhiphp.bak")),
-                  backup == 1 ? oldDance + "|previous" : "<missing>|previous")
+                  backup == 1 ? oldDance + "|" + RAP : "<missing>|previous")
             << "backup=" << backup;
         EXPECT_EQ(Failed(report), backup == 1 ? "1 | " + File("pxdrave.bak") : "0") << "backup=" << backup;
         fs::remove(File("pxddance.bak"));
     }
     EXPECT_EQ(BackupSampleLists(nullptr, load), 0);
+}
+
+/* Another program wrote a list while it was loaded: it is replaced or kept
+   as answered, the other version beside it either way (the first free name),
+   and only then; the lists go back to the folder they were read from, and
+   every version a save replaces is in the history, once. */
+TEST_F(ListFiles, AListChangedBehindTheLoadIsWrittenOnlyAsAnswered)
+{
+    SetHistoryFolder(File("history").c_str());
+    const std::string theirs = LOOP_B, ours = LOOP_A + BASS;
+    for (ChangedListChoice answer : {KEEP_THEIRS, REPLACE_KEEPING_THEIRS, REPLACE_KEEPING_THEIRS}) {
+        std::unique_ptr<AppState> state = LoadThree();
+        AppendSample(CategoryListOf(state.get(), STYLE_DANCE, 2),
+                     {"20", "C:\\Ejay\\Dance\\Bass\\basse.pxd", "b", nullptr, "2", "Basse", "profonde"}, 2);
+        std::snprintf(state->settings.ejayDir, sizeof state->settings.ejayDir, "%s", File("elsewhere").c_str());
+        WriteBytes(File("pxddance"), theirs);
+        WriteBytes(File("pxddance.autre"), "taken");
+        ListSaveReport report;
+        ASSERT_EQ(Save(state.get(), &report, answer), 1);
+        const bool replaced = answer == REPLACE_KEEPING_THEIRS;
+        const std::string beside = File(replaced ? "pxddance.autre-2" : "pxddance.pelmora");
+        EXPECT_EQ(std::to_string(report.keptBesideCount) + report.keptBeside[0], "1" + beside);
+        EXPECT_EQ(ReadBytes(File("pxddance")) + "|" + ReadBytes(beside),
+                  replaced ? ours + "|" + theirs : theirs + "|" + ours);
+        EXPECT_EQ(OnDisk().substr(OnDisk().find('|')), "|" + BASS + "|" + RAP);
+        EXPECT_FALSE(fs::exists(File("elsewhere")));
+        fs::remove(beside);
+    }
+    /* What the disk holds is already ours: nothing to ask. */
+    std::unique_ptr<AppState> state = LoadThree();
+    WriteBytes(File("pxdrave"), "");
+    RemoveSample(CategoryListOf(state.get(), STYLE_RAVE, 2), 0);
+    ListSaveReport report;
+    EXPECT_EQ(Save(state.get(), &report) + report.keptBesideCount, 1);
+    /* Theirs was replaced twice, kept once. */
+    std::string history;
+    for (const HistoryEntry &entry : ReadHistory(folder.c_str()))
+        for (int style = 0; style < STYLE_COUNT; ++style) {
+            std::string bytes;
+            if (entry.holds[style] && ReadHistoryList(entry, style, &bytes) == FILE_READ)
+                history += std::string(1, "DRH"[style]) + ":" + bytes + "|";
+        }
+    EXPECT_EQ(history, "D:" + theirs + "|");
+    SetHistoryFolder("");
+}
+
+/* Versions made in one second get labels of their own; each list keeps its
+   last twenty distinct versions, a version its other lists. */
+TEST_F(ListFiles, TheHistoryKeepsTheLastTwentyDistinctVersionsOfEachList)
+{
+    SetHistoryFolder(File("history").c_str());
+    for (int n = 1; n <= 24; ++n) {
+        HistoryVersion version = StartHistoryVersion(folder.c_str());
+        KeepInHistory(&version, 0, "dance " + std::to_string(n < 24 ? n : 23)); /* the 24th holds nothing new */
+        if (n == 1)
+            KeepInHistory(&version, 2, "hiphop");
+        FinishHistoryVersion(&version);
+    }
+    std::string kept, labels;
+    std::vector<HistoryEntry> entries = ReadHistory(folder.c_str());
+    for (const HistoryEntry &entry : entries) {
+        std::string bytes;
+        ReadHistoryList(entry, entry.holds[0] ? 0 : 2, &bytes);
+        kept += bytes + ",";
+        labels += entry.label + " ";
+    }
+    std::string expected = "hiphop,";
+    for (int n = 4; n <= 23; ++n)
+        expected += "dance " + std::to_string(n) + ",";
+    EXPECT_EQ(kept, expected) << labels;
+    std::set<std::string> unique;
+    for (const HistoryEntry &entry : entries)
+        unique.insert(entry.label);
+    EXPECT_EQ(unique.size(), 21u);
+    EXPECT_TRUE(ReadHistory(File("elsewhere").c_str()).empty());
+    SetHistoryFolder("");
 }

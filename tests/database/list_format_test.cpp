@@ -99,7 +99,7 @@ TEST_F(ListFormat, WhatTheTablesCannotHoldIsKeptByteForByte)
         {6, A + quotes258 + B, "8:too wide(1)", "", 1}, /* its value fits, its line not the reader's buffer */
         {7, A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", "15:unfinished",
          A + B + "\"7\"\r\n\"C:\\x.pxd\"\r\n\"  bout\"", 1},
-        {8, A + "\x1a" + B, "8:after Ctrl-Z", A + "\x1a" + B, 1},
+        {8, A + "\x1a" + B + B + B, "8:after Ctrl-Z", A + "\x1a" + B + B + B, 3}, /* counted as records */
         {9, A + "\r\n\x1a\r\n", "", A + "\x1a\r\n", 0}, /* a mark at the end holds nothing to tell */
         {10, A + B + noEnd, "15:too wide(1)", A + noEnd + "\r\n" + B, 1}};
     for (Row &row : rows) {

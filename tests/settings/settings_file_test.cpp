@@ -174,6 +174,11 @@ TEST(WindowPlace, OnAScreenWhereItCanBeSeen)
         PlaceOnScreen(&position, 460, 735, screens, row.screenCount);
         EXPECT_EQ(std::to_string(position.left) + "," + std::to_string(position.top), row.placed) << "row " << row.id;
     }
+    /* A screen smaller than the window: its top left corner, never off it. */
+    const SettingsRect small = {0, 0, 400, 600};
+    SettingsRect position = {500, 500, 0, 0};
+    PlaceOnScreen(&position, 460, 735, &small, 1);
+    EXPECT_EQ(std::to_string(position.left) + "," + std::to_string(position.top), "0,0");
 }
 
 TEST_F(SettingsFileTest, TheUsersCopyIsReadFirstAndForgettingDeletesBoth)
