@@ -54,7 +54,8 @@ enum RecordFate {
 };
 
 struct ListNote {
-    int line;     /* first line of the record, counted from 1 */
+    int line;     /* counted from 1: the keyword's line for an unknown keyword,
+                     else the first line of the record */
     int category; /* 1..9, 0 when unknown */
     RecordFate fate;
     std::string keyword; /* as read, quotes removed */

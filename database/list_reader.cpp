@@ -234,7 +234,9 @@ int ReadStyleList(const char *bytes, std::size_t size, StyleDatabase *db, int st
         char keyword[sizeof(SampleRecord::keyword)];
         int category = CopyValue(lines[LINE_KEYWORD], keyword, sizeof keyword) ? CategoryOfKeyword(keyword) : 0;
         if (category == 0) {
-            reading->notes.push_back({firstLine, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(lines[LINE_KEYWORD])});
+            /* The user mends the word, so the note names the line that holds it. */
+            int keywordLine = firstLine + LINE_KEYWORD;
+            reading->notes.push_back({keywordLine, 0, RECORD_UNKNOWN_KEYWORD, KeywordText(lines[LINE_KEYWORD])});
             if (!reading->pastUnknownKeywords)
                 return 0;
             continue;

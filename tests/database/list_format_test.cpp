@@ -132,7 +132,7 @@ TEST_F(ListFormat, A501stEntryIsKeptAfterItsCategory)
 }
 
 /* An unknown keyword stops the program's reading at once; the lists tool
-   reads on and notes every one, with its record's first line. */
+   reads on and notes every one, with the line of the keyword. */
 TEST_F(ListFormat, KeywordsMatchExactly)
 {
     struct Row {
@@ -147,9 +147,9 @@ TEST_F(ListFormat, KeywordsMatchExactly)
             Numbered("bass", 1) + Record({"2", "C:\\a.pxd", "", row.keyword, "1", "n", "m"}) + Numbered("bass", 3);
         EXPECT_EQ(Read(list), row.tables != nullptr) << "row " << row.id;
         EXPECT_EQ(Tables(db.get(), 1), row.tables ? row.tables : "D2:1") << "row " << row.id;
-        EXPECT_EQ(Notes(reading), row.tables ? "" : "8:unknown[" + std::string(row.keyword) + "]") << "row " << row.id;
+        EXPECT_EQ(Notes(reading), row.tables ? "" : "11:unknown[" + std::string(row.keyword) + "]") << "row " << row.id;
     }
     EXPECT_EQ(Read(Numbered("Loop", 1) + Numbered("bass", 2) + Numbered("rap ", 3), true), 1);
     EXPECT_EQ(Tables(db.get(), 1), "D2:2");
-    EXPECT_EQ(Notes(reading), "1:unknown[Loop], 15:unknown[rap ]");
+    EXPECT_EQ(Notes(reading), "4:unknown[Loop], 18:unknown[rap ]");
 }

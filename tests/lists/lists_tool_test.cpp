@@ -61,8 +61,8 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
                    "after",
                "", "\"7\"\r\n");
     EXPECT_EQ(Run({"check"}), TOOL_FOUND);
-    EXPECT_EQ(out, "Dance, ligne 22 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
-                   "Dance, ligne 29 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
+    EXPECT_EQ(out, "Dance, ligne 25 : catégorie \"Loop\" inconnue (Pelmora refuserait de démarrer)\n"
+                   "Dance, ligne 32 : catégorie \"\" inconnue (Pelmora refuserait de démarrer)\n"
                    "Dance, ligne 36 : un rap dont une valeur dépasse son champ, gardé tel quel\n"
                    "Dance, ligne 43 : du texte après une marque de fin de fichier, gardé tel quel\n"
                    "Hiphop, ligne 1 : un enregistrement incomplet en fin de fichier, gardé tel quel\n"
