@@ -143,6 +143,13 @@ int BackupSampleLists(const AppState *state, ListSaveReport *report = nullptr);
    three were written; 0 when any failed: the failed files are listed in
    report (when given) and left exactly as they were. */
 int SaveSampleLists(const AppState *state, ListSaveReport *report);
+/* For a caller that changed only some lists, one style's list (11..13):
+   SaveStyleList replaces it whole (1) or leaves it exactly as it was (0);
+   BackupStyleList copies it over its ".bak" when settings.backup == 1, 1
+   when done or nothing was to be done, 0 when the copy failed (the old
+   backup stays). Both give 0 for no state or no such style. */
+int SaveStyleList(const AppState *state, int style);
+int BackupStyleList(const AppState *state, int style);
 
 /* ---- Display rows ------------------------------------------------------ */
 

@@ -38,7 +38,7 @@ char *PutField(char *out, const char (&field)[N])
 }
 
 /* text: the buffer the list is formatted in, kept from list to list. */
-int SaveStyleList(const AppState &state, int index, std::string *text)
+int WriteStyleList(const AppState &state, int index, std::string *text)
 {
     char path[LIST_LINE_CAPACITY];
     if (!JoinPath(path, sizeof path, state.settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]))
@@ -62,9 +62,16 @@ void NoteFailedFile(ListSaveReport *report, const char *dir, const char *name)
     report->failedCount += 1;
 }
 
-/* A missing list leaves the previous backup: 1, nothing to copy. */
-int BackupStyleList(const char *dir, int index, const char *backupName)
+void BackupNameOf(int index, char *name, std::size_t capacity)
 {
+    std::snprintf(name, capacity, "%s%s", SAMPLE_LIST_FILE_NAMES[index], BACKUP_SUFFIX);
+}
+
+/* A missing list leaves the previous backup: 1, nothing to copy. */
+int CopyToBackup(const char *dir, int index)
+{
+    char backupName[32];
+    BackupNameOf(index, backupName, sizeof backupName);
     char path[LIST_LINE_CAPACITY];
     char backup[LIST_LINE_CAPACITY];
     if (!JoinPath(path, sizeof path, dir, SAMPLE_LIST_FILE_NAMES[index]) ||
@@ -72,6 +79,8 @@ int BackupStyleList(const char *dir, int index, const char *backupName)
         return 0;
     return !FileCanBeRead(path) || CopyFileOver(path, backup);
 }
+
+bool IsStyleCode(int style) { return style >= STYLE_DANCE && style < STYLE_DANCE + STYLE_COUNT; }
 
 } // namespace
 
@@ -115,7 +124,7 @@ int SaveSampleLists(const AppState *state, ListSaveReport *report)
     int allSaved = 1;
     std::string text;
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        if (!SaveStyleList(*state, index, &text)) {
+        if (!WriteStyleList(*state, index, &text)) {
             NoteFailedFile(report, state->settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]);
             allSaved = 0;
         }
@@ -132,10 +141,26 @@ int BackupSampleLists(const AppState *state, ListSaveReport *report)
     if (state->settings.backup != 1)
         return 1;
     for (int index = 0; index < STYLE_COUNT; ++index) {
-        char backupName[32];
-        std::snprintf(backupName, sizeof backupName, "%s%s", SAMPLE_LIST_FILE_NAMES[index], BACKUP_SUFFIX);
-        if (!BackupStyleList(state->settings.ejayDir, index, backupName))
+        if (!CopyToBackup(state->settings.ejayDir, index)) {
+            char backupName[32];
+            BackupNameOf(index, backupName, sizeof backupName);
             NoteFailedFile(report, state->settings.ejayDir, backupName);
+        }
     }
     return 1;
+}
+
+int SaveStyleList(const AppState *state, int style)
+{
+    if (state == nullptr || !IsStyleCode(style))
+        return 0;
+    std::string text;
+    return WriteStyleList(*state, style - STYLE_DANCE, &text);
+}
+
+int BackupStyleList(const AppState *state, int style)
+{
+    if (state == nullptr || !IsStyleCode(style))
+        return 0;
+    return state->settings.backup != 1 || CopyToBackup(state->settings.ejayDir, style - STYLE_DANCE);
 }
