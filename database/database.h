@@ -19,6 +19,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -150,6 +152,71 @@ int SaveSampleLists(const AppState *state, ListSaveReport *report);
    backup stays). Both give 0 for no state or no such style. */
 int SaveStyleList(const AppState *state, int style);
 int BackupStyleList(const AppState *state, int style);
+
+/* ---- Finding entries ---------------------------------------------------- */
+
+/* One matcher for the window's Find form and `pelmora-lists find`. Texts
+   are in the lists' code page. A query, blanks around it ignored, matches
+   an entry when it lies within the two name lines joined by one blank
+   ("Voix éthérée"), within the extra text or within the path, letter case
+   and accents aside (every accented letter as its base letter, œ as oe, æ
+   as ae, ß as ss: "etheree" finds "ÉTHÉRÉE"). A query of digits alone also
+   matches the entry whose n° is that number ("007" finds n° 7). An empty
+   query matches nothing. */
+struct SampleQuery {
+    std::string folded; /* the text as compared; empty: matches nothing */
+    std::string number; /* the n° it names, leading zeros dropped; or empty */
+};
+SampleQuery MakeSampleQuery(const char *text);
+bool SampleMatches(const SampleQuery &query, const SampleRecord &record);
+
+#define ANY_STYLE 0
+#define ANY_CATEGORY 0
+/* Where an entry stands: style 11..13, category 1..9, slot from 0. */
+struct SampleHit {
+    int style;
+    int category;
+    int slot;
+};
+/* Replaces hits by the entries of that style and category (ANY_STYLE,
+   ANY_CATEGORY: all) that the query matches, in style, category and slot
+   order. */
+void FindSamples(const AppState &state, const SampleQuery &query, int style, int category,
+                 std::vector<SampleHit> *hits);
+
+/* Lower case, for comparing names as Windows does: ASCII and the accented
+   letters of the code page, which keep their accents. */
+std::string FoldCase(const std::string &text);
+
+/* ---- Adding sample files -------------------------------------------------- */
+
+/* A file offered to a category, from the lists tool's import or a drop on
+   the window; path and name (the file name without its extension) in the
+   lists' code page. */
+struct SampleFile {
+    std::string path;
+    std::string name;
+    bool nameOutsideCodePage; /* Windows-1252 cannot write its name */
+};
+enum ImportFate { IMPORT_ADDED, IMPORT_ALREADY_LISTED, IMPORT_REFUSED, IMPORT_NO_ROOM };
+struct ImportOutcome {
+    ImportFate fate;
+    int row; /* IMPORT_ADDED: its row in the category, from 1; else 0 */
+};
+struct ImportCounts {
+    int added, alreadyListed, refused, noRoom;
+};
+/* A path a list keeps whole: at most 255 characters, no quote, no line
+   break (a value of the list format can hold neither). */
+bool SamplePathFits(const std::string &path);
+/* Appends the files, in the order given, to the category (1..9) of a
+   style's tables, each named after its file. A file is passed when its
+   path is already in the style (letter case aside, see FoldCase) or came
+   earlier in files; refused when its name is outside the code page or its
+   path does not fit; past 500 entries it finds no room. outcomes: one per
+   file, in order. */
+ImportCounts AddSampleFiles(StyleDatabase *db, int category, const std::vector<SampleFile> &files,
+                            std::vector<ImportOutcome> *outcomes);
 
 /* ---- Display rows ------------------------------------------------------ */
 
