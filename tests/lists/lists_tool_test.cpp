@@ -252,7 +252,7 @@ TEST_F(ListsTool, RelinkMendsAMovedFolderInEveryList)
     WriteLists(entry("1", old + "/a.pxd", "loop") + entry("2", folder + "/vieux été2/c.pxd", "loop") +
                    entry("5", old + "\\gone.pxd", "bass"),
                rave, entry("6", old + "/sub/b.pxd", "rap"));
-    const std::string before = OnDisk(), oldGiven = folder + "/VIEUX ÉTÉ\\", newGiven = moved + "/";
+    const std::string before = OnDisk(), oldGiven = folder + "\\VIEUX ÉTÉ\\", newGiven = moved + "/";
 
     EXPECT_EQ(Run({"relink", oldGiven, newGiven, "--dry-run"}), TOOL_OK);
     EXPECT_EQ(out, "relierait : Dance, loop, rang 1 : " + old + "/a.pxd -> " + moved + "/a.pxd\n" +
