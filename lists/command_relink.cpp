@@ -107,14 +107,26 @@ std::string RelinkReport(const std::vector<Relinking> &done, const bool shown[ST
     return told;
 }
 
+/* The closing lines: the counts, or that nothing lay in the old folder;
+   and whether anything was written. */
+std::string RelinkSummary(const Options &options, bool noneFound, const RelinkCounts &counts)
+{
+    const std::string &oldGiven = options.operands[0], &newGiven = options.operands[1];
+    std::string told = noneFound ? Format(TOOL_NOTHING_TO_RELINK, oldGiven.c_str())
+                                 : Format(TOOL_RELINK_SUMMARY, counts.relinked,
+                                          options.dryRun ? TOOL_WOULD_RELINK_COUNT : TOOL_RELINKED_COUNT,
+                                          oldGiven.c_str(), newGiven.c_str(), counts.missing, counts.refused);
+    return options.dryRun ? told + TOOL_DRY_RUN : told;
+}
+
 } // namespace
 
 int RelinkCommand(const Options &options, const AppSettings &settings, Console &console)
 {
-    const std::string &oldGiven = options.operands[0], &newGiven = options.operands[1];
-    std::string oldFolder = WithoutTrailingSeparator(oldGiven), newFolder = WithoutTrailingSeparator(newGiven);
+    std::string oldFolder = WithoutTrailingSeparator(options.operands[0]);
+    std::string newFolder = WithoutTrailingSeparator(options.operands[1]);
     if (!SamplePathFits(newFolder))
-        return console.Fail(Format(TOOL_FOLDER_UNFIT, newGiven.c_str()));
+        return console.Fail(Format(TOOL_FOLDER_UNFIT, options.operands[1].c_str()));
     if (!options.dryRun && PelmoraIsRunning())
         return console.Fail(TOOL_PELMORA_RUNNING);
     LoadedLists loaded;
@@ -125,23 +137,15 @@ int RelinkCommand(const Options &options, const AppSettings &settings, Console &
     std::vector<Relinking> done = RelinkEntries(oldFolder, newFolder, changed);
     int result = TOOL_OK;
     if (options.dryRun)
-        std::copy(changed, changed + STYLE_COUNT, written);
+        std::copy(changed, changed + STYLE_COUNT, written); /* as if written, to show them */
     else
         result = WriteChangedLists(settings, loaded, changed, TOOL_LIST_CHANGED_IN_RELINK, written, console);
     RelinkCounts counts;
     console.Say(RelinkReport(done, written, options.dryRun, &counts));
     if (result != TOOL_OK)
         return result;
-    if (done.empty()) {
-        console.Say(Format(TOOL_NOTHING_TO_RELINK, oldGiven.c_str()));
-    } else {
-        console.Say(Format(TOOL_RELINK_SUMMARY, counts.relinked,
-                           options.dryRun ? TOOL_WOULD_RELINK_COUNT : TOOL_RELINKED_COUNT, oldGiven.c_str(),
-                           newGiven.c_str(), counts.missing, counts.refused));
-    }
-    if (options.dryRun) {
-        console.Say(TOOL_DRY_RUN);
+    console.Say(RelinkSummary(options, done.empty(), counts));
+    if (options.dryRun)
         return TOOL_OK;
-    }
     return done.empty() || counts.missing > 0 || counts.refused > 0 ? TOOL_FOUND : TOOL_OK;
 }

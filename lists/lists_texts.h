@@ -41,11 +41,12 @@
     "      changerait sans rien écrire. Refusé tant que Pelmora est ouvert.\n"                                       \
     "      Exemple : pelmora-lists relink C:\\Ejay\\Sons D:\\Sons\n"                                                   \
     "\n"                                                                                                               \
-    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. « -- » termine les options : ce qui\n"                 \
-    "suit est un argument (pelmora-lists find -- -3dB). /? ou -? : cette aide ; --version : la version.\n"             \
-    "Codes de sortie : 0 tout va bien, 1 la commande a trouvé quelque chose (check : un problème ;\n"                \
-    "find : aucune entrée ; import : des fichiers sans place ; relink : des fichiers introuvables,\n"                 \
-    "des adresses trop longues ou aucune entrée), 2 erreur d'utilisation ou de fichier.\n"
+    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. /? ou -? : cette aide ;\n"                               \
+    "--version : la version. « -- » termine les options : ce qui suit est un argument\n"                             \
+    "(pelmora-lists find -- -3dB). Codes de sortie : 0 tout va bien, 1 la commande a trouvé\n"                        \
+    "quelque chose (check : un problème ; find : aucune entrée ; import : des fichiers sans\n"                       \
+    "place ; relink : des fichiers introuvables, des adresses trop longues ou aucune entrée),\n"                      \
+    "2 erreur d'utilisation ou de fichier.\n"
 
 #define TOOL_VERSION "pelmora-lists %s\n"
 
