@@ -238,6 +238,9 @@ struct ListSaveReport {
    a copy that fails, which is listed in report (when given). 0 when no
    state, else 1. */
 int BackupSampleLists(const AppState *state, const ListsLoad &load, ListSaveReport *report = nullptr);
+/* The same for one style's list (index 0..2), for a caller that writes only
+   some: 1 when done or nothing was to be done, 0 when the copy failed. */
+int BackupOneList(const AppState *state, const ListsLoad &load, int index);
 /* Writes the three lists back where they were read from (load->folder),
    each replaced whole or not at all, the version replaced kept in the
    history. A list another program changed since it was read is written as
@@ -306,6 +309,71 @@ int KeepBeside(const char *path, const char *suffix, const std::string &bytes, c
 /* Why a file could not be read or written, in the user's words: the
    system's, or ours where they would mislead or are missing. */
 void FormatFileReason(const FileProblem &problem, char *out, std::size_t capacity);
+
+/* ---- Finding entries ---------------------------------------------------- */
+
+/* One matcher for the window's Find form and `pelmora-lists find`. Texts
+   are in the lists' code page. A query, blanks around it ignored, matches
+   an entry when it lies within the two name lines joined by one blank
+   ("Voix éthérée"), within the extra text or within the path, letter case
+   and accents aside (every accented letter as its base letter, œ as oe, æ
+   as ae, ß as ss: "etheree" finds "ÉTHÉRÉE"). A query of digits alone also
+   matches the entry whose n° is that number ("007" finds n° 7). An empty
+   query matches nothing. */
+struct SampleQuery {
+    std::string folded; /* the text as compared; empty: matches nothing */
+    std::string number; /* the n° it names, leading zeros dropped; or empty */
+};
+SampleQuery MakeSampleQuery(const char *text);
+bool SampleMatches(const SampleQuery &query, const SampleRecord &record);
+
+#define ANY_STYLE 0
+#define ANY_CATEGORY 0
+/* Where an entry stands: style 11..13, category 1..9, slot from 0. */
+struct SampleHit {
+    int style;
+    int category;
+    int slot;
+};
+/* Replaces hits by the entries of that style and category (ANY_STYLE,
+   ANY_CATEGORY: all) that the query matches, in style, category and slot
+   order. */
+void FindSamples(const AppState &state, const SampleQuery &query, int style, int category,
+                 std::vector<SampleHit> *hits);
+
+/* Lower case, for comparing names as Windows does: ASCII and the accented
+   letters of the code page, which keep their accents. */
+std::string FoldCase(const std::string &text);
+
+/* ---- Adding sample files -------------------------------------------------- */
+
+/* A file offered to a category, from the lists tool's import or a drop on
+   the window; path and name (the file name without its extension) in the
+   lists' code page. */
+struct SampleFile {
+    std::string path;
+    std::string name;
+    bool nameOutsideCodePage; /* Windows-1252 cannot write its name */
+};
+enum ImportFate { IMPORT_ADDED, IMPORT_ALREADY_LISTED, IMPORT_REFUSED, IMPORT_NO_ROOM };
+struct ImportOutcome {
+    ImportFate fate;
+    int row; /* IMPORT_ADDED: its row in the category, from 1; else 0 */
+};
+struct ImportCounts {
+    int added, alreadyListed, refused, noRoom;
+};
+/* A path a list keeps whole: at most 255 characters, no quote, no line
+   break (a value of the list format can hold neither). */
+bool SamplePathFits(const std::string &path);
+/* Appends the files, in the order given, to the category (1..9) of a
+   style's tables, each named after its file. A file is passed when its
+   path is already in the style (letter case aside, see FoldCase) or came
+   earlier in files; refused when its name is outside the code page or its
+   path does not fit; past 500 entries it finds no room. outcomes: one per
+   file, in order. */
+ImportCounts AddSampleFiles(StyleDatabase *db, int category, const std::vector<SampleFile> &files,
+                            std::vector<ImportOutcome> *outcomes);
 
 /* ---- Display rows ------------------------------------------------------ */
 

@@ -237,6 +237,16 @@ int SaveSampleLists(const AppState *state, ListsLoad *load, ChangedListQuestion 
     return allSaved;
 }
 
+int BackupOneList(const AppState *state, const ListsLoad &load, int index)
+{
+    char backupName[32];
+    FileProblem problem;
+    if (state == nullptr || index < 0 || index >= STYLE_COUNT)
+        return 0;
+    std::snprintf(backupName, sizeof backupName, "%s%s", SAMPLE_LIST_FILE_NAMES[index], BACKUP_SUFFIX);
+    return state->settings.backup != 1 || BackupStyleList(load.folder.c_str(), index, backupName, &problem);
+}
+
 int BackupSampleLists(const AppState *state, const ListsLoad &load, ListSaveReport *report)
 {
     if (report != nullptr)

@@ -5,7 +5,7 @@
 #define PELMORA_LISTS_TEXTS_H
 
 #define TOOL_HELP                                                                                                      \
-    "pelmora-lists : vérifie, fouille, exporte et complète les listes de samples d'Ejay\n"                           \
+    "pelmora-lists : vérifie, fouille, exporte, complète et relie les listes de samples d'Ejay\n"                    \
     "(pxddance, pxdrave, pxdhiphp), avec les mêmes règles que Pelmora.\n"                                            \
     "\n"                                                                                                               \
     "  pelmora-lists [--ejay DOSSIER] check\n"                                                                         \
@@ -14,13 +14,18 @@
     "      enregistrements que Pelmora garde de côté (plus de 500, valeur trop longue,\n"                            \
     "      fin de fichier), chaque catégorie inconnue avec sa ligne. Puis un bilan.\n"                                \
     "      Exemple : pelmora-lists check\n"                                                                            \
-    "  pelmora-lists [--ejay DOSSIER] find TEXTE\n"                                                                    \
-    "      Les entrées dont les noms, le texte ou l'adresse contiennent TEXTE, sans tenir\n"                          \
-    "      compte des majuscules ni des accents majuscules, comme le volet les montre.\n"                              \
-    "      Exemple : pelmora-lists find basse\n"                                                                       \
-    "  pelmora-lists [--ejay DOSSIER] export --csv FICHIER\n"                                                          \
+    "  pelmora-lists [--ejay DOSSIER] find TEXTE [--style S] [--category C]\n"                                         \
+    "      Les entrées dont les noms (les deux lignes jointes par un blanc), le texte ou\n"                           \
+    "      l'adresse contiennent TEXTE, sans tenir compte des majuscules ni des accents ;\n"                           \
+    "      un nombre trouve aussi l'entrée qui porte ce n°. --style et --category limitent\n"                        \
+    "      la recherche à un style, à une catégorie.\n"                                                             \
+    "      Exemple : pelmora-lists find basse --style dance\n"                                                         \
+    "  pelmora-lists [--ejay DOSSIER] export --csv FICHIER [--tableur]\n"                                              \
     "      Toutes les entrées en CSV (UTF-8, une ligne d'en-tête) ; « - » : la sortie standard.\n"                 \
-    "      Exemple : pelmora-lists export --csv samples.csv\n"                                                         \
+    "      --tableur : pour le tableur de l'utilisateur, avec le séparateur de liste de\n"                            \
+    "      Windows (« ; » en France), et les cellules qu'il lirait comme une formule, un\n"                          \
+    "      nombre, une date ou une heure (=, +, -, @ en tête, 007, 1/2, 1:30) gardées en texte.\n"                   \
+    "      Exemple : pelmora-lists export --csv samples.csv --tableur\n"                                               \
     "  pelmora-lists [--ejay DOSSIER] import DOSSIER --style S --category C [--dry-run]\n"                             \
     "      Ajoute chaque fichier .pxd de DOSSIER (par ordre de nom, sauf ceux déjà listés\n"                        \
     "      dans ce style) à la catégorie C (loop, bass, synthy, voice, effect, drum,\n"                              \
@@ -28,16 +33,28 @@
     "      --dry-run montre ce qui serait ajouté sans rien écrire. Refusé tant que\n"                               \
     "      Pelmora est ouvert.\n"                                                                                      \
     "      Exemple : pelmora-lists import \"C:\\Mes sons\" --style dance --category bass\n"                            \
+    "  pelmora-lists [--ejay DOSSIER] relink ANCIEN_DOSSIER NOUVEAU_DOSSIER [--dry-run]\n"                             \
+    "      Après le déplacement d'un dossier de samples : dans les trois listes, l'adresse de\n"                     \
+    "      chaque entrée rangée dans ANCIEN_DOSSIER (dossiers entiers, sans tenir compte des\n"                      \
+    "      majuscules) passe dans NOUVEAU_DOSSIER. Les entrées dont le nouveau fichier est\n"                         \
+    "      introuvable sont reliées quand même et signalées. --dry-run montre ce qui\n"                             \
+    "      changerait sans rien écrire. Refusé tant que Pelmora est ouvert.\n"                                       \
+    "      Exemple : pelmora-lists relink C:\\Ejay\\Sons D:\\Sons\n"                                                   \
     "\n"                                                                                                               \
-    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. Codes de sortie : 0 tout va bien,\n"                     \
-    "1 la commande a trouvé quelque chose (check : un problème ; find : aucune entrée ;\n"                          \
-    "import : des fichiers sans place), 2 erreur d'utilisation ou de fichier.\n"
+    "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. /? ou -? : cette aide ;\n"                               \
+    "--version : la version. « -- » termine les options : ce qui suit est un argument\n"                             \
+    "(pelmora-lists find -- -3dB). Codes de sortie : 0 tout va bien, 1 la commande a trouvé\n"                        \
+    "quelque chose (check : un problème ; find : aucune entrée ; import : des fichiers sans\n"                       \
+    "place ; relink : des fichiers introuvables, des adresses trop longues ou aucune entrée),\n"                      \
+    "2 erreur d'utilisation ou de fichier.\n"
+
+#define TOOL_VERSION "pelmora-lists %s\n"
 
 /* Errors, one line each after "pelmora-lists : ". */
 #define TOOL_UNKNOWN_OPTION "option inconnue « %s » (voir --help)"
 #define TOOL_OPTION_NEEDS_VALUE "l'option « %s » attend une valeur (voir --help)"
 #define TOOL_OPTION_NOT_HERE "l'option « %s » ne vaut pas pour la commande « %s » (voir --help)"
-#define TOOL_NO_COMMAND "quelle commande ? check, find, export ou import (voir --help)"
+#define TOOL_NO_COMMAND "quelle commande ? check, find, export, import ou relink (voir --help)"
 #define TOOL_UNKNOWN_COMMAND "commande inconnue « %s » (voir --help)"
 #define TOOL_OPERANDS "la commande « %s » attend %s (voir --help)"
 #define TOOL_MISSING_OPTION "la commande « %s » attend l'option « %s » (voir --help)"
@@ -52,6 +69,10 @@
 #define TOOL_LISTS_REFUSED "les listes n'ont pas pu être chargées comme Pelmora les charge : rien n'a été écrit"
 #define TOOL_LIST_CHANGED "le fichier \"%s\" a changé pendant l'import : rien n'a été écrit"
 #define TOOL_LISTS_NOT_SAVED "ces listes n'ont pas pu être écrites et sont restées telles quelles :%s"
+#define TOOL_LISTS_SAVED_ALL_THE_SAME "celles-ci ont été écrites :%s"
+#define TOOL_LIST_CHANGED_IN_RELINK "le fichier \"%s\" a changé pendant relink : rien n'a été écrit"
+#define TOOL_FOLDER_UNFIT                                                                                              \
+    "le dossier « %s » ne tient pas dans une liste (plus de 255 caractères, guillemet ou saut de ligne)"
 #define TOOL_BACKUPS_NOT_MADE "ces copies de sauvegarde n'ont pas pu être faites :%s"
 
 /* check */
@@ -71,7 +92,8 @@
 #define TOOL_NOTHING_FOUND "Aucune entrée ne contient « %s ».\n"
 
 /* export */
-#define TOOL_CSV_HEADER "style,catégorie,rang,numéro,adresse,texte,mot-clé,durée,nom ligne 1,nom ligne 2\r\n"
+#define TOOL_CSV_COLUMNS                                                                                               \
+    "style", "catégorie", "rang", "numéro", "adresse", "texte", "mot-clé", "durée", "nom ligne 1", "nom ligne 2"
 
 /* import */
 #define TOOL_ADDED "ajouté : %s, %s, rang %d : %s\n"
@@ -83,5 +105,15 @@
 #define TOOL_WOULD_ADD_COUNT "à ajouter"
 #define TOOL_NO_ROOM "%d fichier(s) n'ont pas trouvé de place : la catégorie compte 500 entrées.\n"
 #define TOOL_DRY_RUN "Essai : rien n'a été écrit.\n"
+
+/* relink */
+#define TOOL_RELINKED "relié : %s, %s, rang %d : %s -> %s%s\n"
+#define TOOL_WOULD_RELINK "relierait : %s, %s, rang %d : %s -> %s%s\n"
+#define TOOL_NEW_FILE_MISSING " (introuvable)"
+#define TOOL_PATH_WOULD_NOT_FIT "pas relié, la nouvelle adresse dépasserait 255 caractères : %s, %s, rang %d : %s\n"
+#define TOOL_RELINK_SUMMARY "%d entrée(s) %s de « %s » à « %s » ; %d introuvable(s) ; %d refusée(s).\n"
+#define TOOL_RELINKED_COUNT "reliée(s)"
+#define TOOL_WOULD_RELINK_COUNT "à relier"
+#define TOOL_NOTHING_TO_RELINK "Aucune entrée n'a son fichier dans « %s ».\n"
 
 #endif

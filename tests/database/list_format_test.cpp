@@ -131,7 +131,7 @@ TEST_F(ListFormat, A501stEntryIsKeptAfterItsCategory)
 }
 
 /* An unknown keyword stops the program's reading at once; the lists tool
-   reads on and notes every one, with its record's first line. */
+   reads on and notes every one, with the line of the keyword. */
 TEST_F(ListFormat, KeywordsMatchExactly)
 {
     struct Row {

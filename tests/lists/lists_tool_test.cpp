@@ -37,6 +37,18 @@ protected:
         WriteBytes(File(name), "PXD");
         return Record({number, File(name), "", keyword, "2", name, ""});
     }
+#ifdef _WIN32
+    /* The user's copy of Pelmora.ini, read first; removed by the caller. */
+    std::string WriteUserSettings(const std::string &ejayDir, int backup)
+    {
+        const std::string userFolder = std::getenv("APPDATA") + std::string("\\Pelmora");
+        fs::create_directories(userFolder);
+        WriteBytes(userFolder + "\\Pelmora.ini", "[SYSTEM]\r\nejayDir=" + ejayDir +
+                                                     "\r\nprogEjay=\r\nautosave=1\r\nbackup=" + std::to_string(backup) +
+                                                     "\r\nrunEjay=0\r\n[WINDOW]\r\nposition=0,0\r\n");
+        return userFolder + "\\Pelmora.ini";
+    }
+#endif
     std::string out, err, rawOut;
 };
 
@@ -75,18 +87,20 @@ TEST_F(ListsTool, CheckTellsEveryProblemWithItsPlaceAndSumsThemUp)
     EXPECT_EQ(err, "");
 }
 
-TEST_F(ListsTool, FindMatchesNamesTextAndPathWithoutRegardToCase)
+/* The matcher's rules are the database's; here the command around it. */
+TEST_F(ListsTool, FindMatchesNamesTextAndPathWithinTheStyleAndCategoryAsked)
 {
     WriteLists(Record({"1", "C:\\Sons\\Élan.pxd", "", "loop", "2", "Basse", "Éthérée"}) +
                    Record({"2", "C:\\b.pxd", "note ÉTÉ", "bass", "2", "Kick", ""}) +
-                   Record({"3", "C:\\c.pxd", "", "bass", "2", "Snare", ""}),
-               "", Record({"4", "C:\\d.pxd", "", "rap", "2", "Voix", "été"}));
-    EXPECT_EQ(Run({"find", "éThÉ"}), TOOL_OK);
-    EXPECT_EQ(out, "Dance, loop, rang 1 : <n°1> - [Basse] - [Éthérée] - [adresse: C:\\Sons\\Élan.pxd]\n");
+                   Record({"3", "C:\\c.pxd", "", "bass", "2", "Snare -3dB", ""}),
+               "", Record({"4", "C:\\d.pxd", "-3dB", "rap", "2", "Voix", "été"}));
     EXPECT_EQ(Run({"find", "été"}), TOOL_OK);
     EXPECT_EQ(out, "Dance, bass, rang 1 : <n°2> - [Kick] - [] - [adresse: C:\\b.pxd]\n"
                    "Hiphop, rap, rang 1 : <n°4> - [Voix] - [été] - [adresse: C:\\d.pxd]\n");
-    EXPECT_EQ(Run({"find", "élan.PXD"}), TOOL_OK);
+    EXPECT_EQ(Run({"find", "été", "--style", "hiphop"}), TOOL_OK);
+    EXPECT_EQ(out, "Hiphop, rap, rang 1 : <n°4> - [Voix] - [été] - [adresse: C:\\d.pxd]\n");
+    EXPECT_EQ(Run({"find", "--category=bass", "--", "-3dB"}), TOOL_OK);
+    EXPECT_EQ(out, "Dance, bass, rang 2 : <n°3> - [Snare -3dB] - [] - [adresse: C:\\c.pxd]\n");
     EXPECT_EQ(Run({"find", "trompette"}), TOOL_FOUND);
     EXPECT_EQ(out, "Aucune entrée ne contient « trompette ».\n");
 }
@@ -106,6 +120,52 @@ TEST_F(ListsTool, ExportIsUtf8CsvQuotedByTheUsualRules)
     EXPECT_EQ(rawOut, csv);
     EXPECT_EQ(Run({"export", "--csv", File("no/such/folder.csv")}), TOOL_ERROR);
     EXPECT_EQ(err, "pelmora-lists : le fichier \"" + File("no/such/folder.csv") + "\" n'a pas pu être écrit\n");
+}
+
+/* What a spreadsheet would read as a formula, or as a number, a date or a
+   time that loses its form, stays text; the rest as in plain CSV. */
+TEST_F(ListsTool, ExportForTheSpreadsheetKeepsEveryCellAsWritten)
+{
+    struct Row {
+        int id;
+        const char *cell, *written;
+    } rows[] = {{1, "Basse", "Basse"},
+                {2, "=1+2", "\"=\"\"=1+2\"\"\""},
+                {3, "+33", "\"=\"\"+33\"\"\""},
+                {4, "-3dB", "\"=\"\"-3dB\"\"\""},
+                {5, "@a", "\"=\"\"@a\"\"\""},
+                {6, "007", "\"=\"\"007\"\"\""},
+                {7, "0", "0"},
+                {8, "1234567890123456", "\"=\"\"1234567890123456\"\"\""},
+                {9, "123456789012345", "123456789012345"},
+                {10, "1,50", "\"=\"\"1,50\"\"\""},
+                {11, "1,5", "1,5"},
+                {12, "1.500", "\"=\"\"1.500\"\"\""},
+                {13, "1/2", "\"=\"\"1/2\"\"\""},
+                {14, "12-03", "\"=\"\"12-03\"\"\""},
+                {15, "1:30", "\"=\"\"1:30\"\"\""},
+                {16, "1e5", "\"=\"\"1e5\"\"\""},
+                {17, "a;b", "\"a;b\""},
+                {18, "a,b", "a,b"},
+                {19, "dit \"x\"", "\"dit \"\"x\"\"\""},
+                {20, "ligne\rdeux", "\"ligne\rdeux\""},
+                {21, "été", "\xC3\xA9t\xC3\xA9"}};
+    for (const Row &row : rows) {
+        std::string csv;
+        AppendCsvRow(&csv, {row.cell}, {";", true});
+        EXPECT_EQ(csv, row.written + std::string("\r\n")) << "row " << row.id;
+    }
+    /* The command: the user's separator; the mark for a file only. */
+    WriteLists(Record({"007", "C:\\a.pxd", "", "loop", "2", "Basse", ""}));
+    const std::string separator = UserListSeparator();
+    EXPECT_EQ(Run({"export", "--csv", "-", "--tableur"}), TOOL_OK);
+    const std::string csv = rawOut;
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "Dance" + separator + "loop" + separator + "1" + separator +
+                                                    "\"=\"\"007\"\"\"" + separator + "C:\\a.pxd" + separator +
+                                                    separator + "loop" + separator + "2" + separator + "Basse" +
+                                                    separator + "\r\n");
+    EXPECT_EQ(Run({"export", "--tableur", "--csv", File("out.csv")}), TOOL_OK);
+    EXPECT_EQ(ReadBytes(File("out.csv")), "\xEF\xBB\xBF" + csv);
 }
 
 /* 498 basses, one of them a file of the folder, and five new files: two
@@ -136,7 +196,8 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
     EXPECT_EQ(ReadBytes(File("pxdrave")), rave);
 }
 
-/* A list that cannot be written stays as it was, and is named. */
+/* Only the lists a command changed are written (and backed up); one that
+   cannot be written stays as it was, and is named. */
 TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
 {
     WriteLists(Numbered("loop", 1), Numbered("bass", 2));
@@ -150,13 +211,74 @@ TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
     EXPECT_EQ(err, "pelmora-lists : ces listes n'ont pas pu être écrites et sont restées telles quelles :\n  " +
                        File("pxdrave") + "\n");
     EXPECT_EQ(OnDisk(), before);
+    EXPECT_EQ(Run({"import", File("new"), "--style", "hiphop", "--category", "loop"}), TOOL_OK);
+    EXPECT_EQ(out.substr(0, 9), "ajouté : ");
 #ifdef _WIN32
     /* Pelmora open would write its own tables over the lists on closing. */
+    const std::string rave = ReadBytes(File("pxdrave"));
     HANDLE pelmora = CreateMutexA(nullptr, FALSE, "Local\\Pelmora.ListesEjay");
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_ERROR);
     EXPECT_EQ(Run({"import", File("new"), "--style", "rave", "--category", "loop", "--dry-run"}), TOOL_OK);
     CloseHandle(pelmora);
+    EXPECT_EQ(ReadBytes(File("pxdrave")), rave);
+    const std::string settings = WriteUserSettings(folder, 1);
+    EXPECT_EQ(RunRaw({"import", File("new"), "--style", "rave", "--category", "loop"}), TOOL_OK);
+    fs::remove(settings);
+    EXPECT_EQ(ReadBytes(File("pxdrave.bak")), rave);
+    EXPECT_EQ(ReadBytes(File("pxddance.bak")) + ReadBytes(File("pxdhiphp.bak")), "<missing><missing>");
+#endif
+}
+
+/* A moved folder mended in the three lists: whole path components, letter
+   case aside, either slash, a trailing one optional; a new file missing is
+   relinked and named, a path that would not fit is refused. */
+TEST_F(ListsTool, RelinkMendsAMovedFolderInEveryList)
+{
+    const std::string old = folder + "/vieux été", moved = File("Nouveau dossier");
+    const std::string tooLong = old + "/" + std::string(252 - old.size() - 1, 'x'); /* 258 once moved */
+    fs::create_directories(moved + "/sub");
+    WriteBytes(moved + "/a.pxd", "PXD");
+    WriteBytes(moved + "/sub/b.pxd", "PXD");
+    auto entry = [](const char *number, const std::string &path, const char *keyword) {
+        return Record({number, path, "", keyword, "", "", ""});
+    };
+    const std::string rave = entry("3", "C:\\r.pxd", "loop") + entry("4", tooLong, "loop");
+    WriteLists(entry("1", old + "/a.pxd", "loop") + entry("2", folder + "/vieux été2/c.pxd", "loop") +
+                   entry("5", old + "\\gone.pxd", "bass"),
+               rave, entry("6", old + "/sub/b.pxd", "rap"));
+    const std::string before = OnDisk(), oldGiven = folder + "\\VIEUX ÉTÉ\\", newGiven = moved + "/";
+
+    EXPECT_EQ(Run({"relink", oldGiven, newGiven, "--dry-run"}), TOOL_OK);
+    EXPECT_EQ(out, "relierait : Dance, loop, rang 1 : " + old + "/a.pxd -> " + moved + "/a.pxd\n" +
+                       "relierait : Dance, bass, rang 1 : " + old + "\\gone.pxd -> " + moved +
+                       "\\gone.pxd (introuvable)\n" +
+                       "pas relié, la nouvelle adresse dépasserait 255 caractères : Rave, loop, rang 2 : " + tooLong +
+                       "\n" + "relierait : Hiphop, rap, rang 1 : " + old + "/sub/b.pxd -> " + moved + "/sub/b.pxd\n" +
+                       "3 entrée(s) à relier de « " + oldGiven + " » à « " + newGiven +
+                       " » ; 1 introuvable(s) ; 1 refusée(s).\nEssai : rien n'a été écrit.\n");
     EXPECT_EQ(OnDisk(), before);
+
+    EXPECT_EQ(Run({"relink", oldGiven, newGiven}), TOOL_FOUND);
+    EXPECT_EQ(out.substr(0, out.find(" : ")), "relié");
+    EXPECT_EQ(OnDisk(), entry("1", moved + "/a.pxd", "loop") + entry("2", folder + "/vieux été2/c.pxd", "loop") +
+                            entry("5", moved + "\\gone.pxd", "bass") + "|" + rave + "|" +
+                            entry("6", moved + "/sub/b.pxd", "rap"));
+    EXPECT_EQ(Run({"relink", File("nowhere"), newGiven}), TOOL_FOUND);
+    EXPECT_EQ(out, "Aucune entrée n'a son fichier dans « " + File("nowhere") + " ».\n");
+
+#ifdef _WIN32 /* natively a full disk would refuse both */
+    /* Dance written, Hiphop not: both named; only what reached the disk told. */
+    const std::string hiphop = ReadBytes(File("pxdhiphp")), again = File("again");
+    {
+        WritesRefused refused(File("pxdhiphp"));
+        EXPECT_EQ(Run({"relink", moved, again}), TOOL_ERROR);
+    }
+    EXPECT_EQ(out, "relié : Dance, loop, rang 1 : " + moved + "/a.pxd -> " + again + "/a.pxd (introuvable)\n" +
+                       "relié : Dance, bass, rang 1 : " + moved + "\\gone.pxd -> " + again +
+                       "\\gone.pxd (introuvable)\n");
+    EXPECT_EQ(err, "pelmora-lists : ces listes n'ont pas pu être écrites et sont restées telles quelles :\n  " +
+                       File("pxdhiphp") + "\ncelles-ci ont été écrites :\n  " + File("pxddance") + "\n");
+    EXPECT_EQ(ReadBytes(File("pxdhiphp")), hiphop);
 #endif
 }
 
@@ -170,7 +292,7 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
         std::vector<std::string> arguments; /* after --ejay and the folder */
         std::string message;
     } rows[] = {
-        {1, {}, "quelle commande ? check, find, export ou import (voir --help)"},
+        {1, {}, "quelle commande ? check, find, export, import ou relink (voir --help)"},
         {2, {"chek"}, "commande inconnue « chek » (voir --help)"},
         {3, {"check", "--verbose"}, "option inconnue « --verbose » (voir --help)"},
         {4, {"check", "--ejay"}, "l'option « --ejay » attend une valeur (voir --help)"},
@@ -181,7 +303,10 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
          {"import", folder, "--style", "techno", "--category", "loop"},
          "« techno » n'est pas une valeur de --style (dance, rave, hiphop)"},
         {9, {"import", none, "--style", "rave", "--category", "loop"}, "le dossier \"" + none + "\" est introuvable"},
-        {10, {"check"}, "le fichier \"" + File("pxdhiphp") + "\" est introuvable"}};
+        {10, {"check"}, "le fichier \"" + File("pxdhiphp") + "\" est introuvable"},
+        {11, {"relink", folder}, "la commande « relink » attend l'ancien dossier et le nouveau (voir --help)"},
+        {12, {"check", "--tableur"}, "l'option « --tableur » ne vaut pas pour la commande « check » (voir --help)"},
+        {13, {"--", "find", "--help", "x"}, "la commande « find » attend un texte à chercher (voir --help)"}};
     for (const Row &row : rows) {
         EXPECT_EQ(Run(row.arguments), TOOL_ERROR) << "row " << row.id;
         EXPECT_EQ(err, "pelmora-lists : " + row.message + "\n") << "row " << row.id;
@@ -194,17 +319,20 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
 #endif
 #ifdef _WIN32
     /* Without --ejay, the folder of Pelmora.ini, the user's copy first. */
-    const std::string userFolder = std::getenv("APPDATA") + std::string("\\Pelmora"),
-                      userCopy = userFolder + "\\Pelmora.ini";
-    fs::create_directories(userFolder);
-    WriteBytes(userCopy, "[SYSTEM]\r\nejayDir=" + none +
-                             "\r\nprogEjay=\r\nautosave=1\r\nbackup=0\r\nrunEjay=0\r\n"
-                             "[WINDOW]\r\nposition=0,0\r\n");
+    const std::string userCopy = WriteUserSettings(none, 0);
     EXPECT_EQ(RunRaw({"check"}), TOOL_ERROR);
     fs::remove(userCopy);
     EXPECT_EQ(err, "pelmora-lists : le fichier \"" + none + "\\pxddance\" est introuvable\n");
 #endif
     EXPECT_EQ(RunRaw({"--help"}), TOOL_OK);
-    for (const char *shown : {"check\n", "find TEXTE\n", "export --csv FICHIER\n", "--dry-run]\n", "Exemple : "})
+    for (const char *shown : {"check\n", "[--category C]\n", "[--tableur]\n", "NOUVEAU_DOSSIER [--dry-run]\n",
+                              "relink C:\\Ejay\\Sons D:\\Sons\n"})
         EXPECT_NE(out.find(shown), std::string::npos) << shown;
+    const std::string help = out;
+    for (const char *word : {"/?", "-?"}) {
+        EXPECT_EQ(RunRaw({"check", word}), TOOL_OK) << word;
+        EXPECT_EQ(out, help) << word;
+    }
+    EXPECT_EQ(RunRaw({"--version"}), TOOL_OK);
+    EXPECT_EQ(out, "pelmora-lists 2.20\n");
 }
