@@ -267,6 +267,7 @@ int SaveSampleLists(const AppState *state, ListsLoad *load, ChangedListQuestion 
 void SetHistoryFolder(const char *folder);
 /* %LOCALAPPDATA%\Pelmora\historique on Windows. */
 void UseThePlatformsHistoryFolder();
+const std::string &HistoryFolder();
 
 /* One version being written: made on the first list kept. */
 struct HistoryVersion {
@@ -302,6 +303,10 @@ bool ListUnchangedSince(const char *path, const ListFingerprint &read, std::stri
    version it replaces (replaced, when given and different) in history. */
 int ReplaceList(const char *path, int styleIndex, const std::string &bytes, const std::string *replaced,
                 HistoryVersion *history, FileProblem *problem);
+/* The suffixes of the versions kept beside a list another program changed:
+   theirs ("pxddance.autre") and ours ("pxddance.pelmora"). */
+extern const char THEIRS_SUFFIX[];
+extern const char OURS_SUFFIX[];
 /* Saves bytes beside path under the first free name "<path>.<suffix>",
    "<path>.<suffix>-2" ...; that name into out. 0 when none could be made. */
 int KeepBeside(const char *path, const char *suffix, const std::string &bytes, char *out, std::size_t capacity);

@@ -127,6 +127,8 @@ void DropListFromVersion(const HistoryEntry &entry, int styleIndex)
 
 void SetHistoryFolder(const char *folder) { s_historyFolder = folder != nullptr ? folder : ""; }
 
+const std::string &HistoryFolder() { return s_historyFolder; }
+
 void UseThePlatformsHistoryFolder()
 {
     char local[FILE_PATH_CAPACITY];

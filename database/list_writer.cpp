@@ -15,13 +15,14 @@
 #include "database/list_file.h"
 #include "files/files.h"
 
-namespace {
-
-const char BACKUP_SUFFIX[] = ".bak";
 /* Beside a list another program changed: theirs when ours replaced it,
    ours when theirs stays. */
 const char THEIRS_SUFFIX[] = "autre";
 const char OURS_SUFFIX[] = "pelmora";
+
+namespace {
+
+const char BACKUP_SUFFIX[] = ".bak";
 /* "-2" to "-999" after the suffix when the plain name is taken. */
 const int MOST_KEPT_VERSIONS = 999;
 /* A record as the writer puts it is about this long; enough room up front

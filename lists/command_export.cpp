@@ -7,6 +7,8 @@
  */
 #include <cstring>
 
+#include "settings/settings.h"
+
 #include "files/files.h"
 #include "lists/lists_texts.h"
 #include "lists/tool_internal.h"
@@ -127,8 +129,69 @@ void AppendCsvRow(std::string *csv, const std::vector<std::string> &cells, const
     *csv += Cp1252ToUtf8(row) + "\r\n";
 }
 
+namespace {
+
+/* The files of folder (and of its subfolders, one level down). */
+void AddFilesOf(const std::string &folder, int depth, std::vector<std::string> *files)
+{
+    std::vector<FolderEntry> entries;
+    ReadFolder(folder.c_str(), &entries);
+    for (const FolderEntry &entry : entries) {
+        std::string path = folder + PATH_SEPARATOR + entry.name;
+        if (!entry.isFolder)
+            files->push_back(path);
+        else if (depth > 0)
+            AddFilesOf(path, depth - 1, files);
+    }
+}
+
+/* What export must never write over: the lists and their backups, the
+   versions kept beside a list another program changed, both copies of the
+   settings file, and the history. */
+std::vector<std::string> KeptFiles(const AppSettings &settings)
+{
+    std::vector<std::string> files;
+    std::vector<FolderEntry> ejayFiles;
+    ReadFolder(settings.ejayDir, &ejayFiles);
+    for (const char *list : SAMPLE_LIST_FILE_NAMES) {
+        std::string path = std::string(settings.ejayDir) + PATH_SEPARATOR + list;
+        files.push_back(path);
+        files.push_back(path + ".bak");
+        for (const char *suffix : {THEIRS_SUFFIX, OURS_SUFFIX}) {
+            std::string kept = FoldCase(std::string(list) + "." + suffix);
+            for (const FolderEntry &entry : ejayFiles) {
+                if (!entry.isFolder && FoldCase(entry.name).compare(0, kept.size(), kept) == 0)
+                    files.push_back(std::string(settings.ejayDir) + PATH_SEPARATOR + entry.name);
+            }
+        }
+    }
+    char settingsFile[SETTINGS_PATH_SIZE];
+    if (SettingsFilePath(settings, settingsFile, sizeof settingsFile))
+        files.push_back(settingsFile);
+    if (UserSettingsFilePath(settingsFile, sizeof settingsFile))
+        files.push_back(settingsFile);
+    if (!HistoryFolder().empty())
+        AddFilesOf(HistoryFolder(), 1, &files);
+    return files;
+}
+
+/* Compared as Windows compares files: another letter case, a short name,
+   a relative path or a link to one of them is that file. */
+bool IsKeptFile(const std::string &target, const AppSettings &settings)
+{
+    for (const std::string &kept : KeptFiles(settings)) {
+        if (SameFile(target.c_str(), kept.c_str()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int ExportCommand(const Options &options, const AppSettings &settings, Console &console)
 {
+    if (options.csv != "-" && IsKeptFile(options.csv, settings))
+        return console.Fail(Format(TOOL_EXPORT_PROTECTED, options.csv.c_str()));
     ListReading readings[STYLE_COUNT];
     if (ReadForLook(settings, readings, console) != TOOL_OK)
         return TOOL_ERROR;

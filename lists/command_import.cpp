@@ -3,25 +3,44 @@
  * once, by the rules a drop on the window follows too.
  */
 #include <algorithm>
-#include <filesystem>
+#include <cstring>
 
+#include "files/files.h"
 #include "lists/lists_texts.h"
 #include "lists/tool_internal.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+bool IsFolderEnd(const char *path)
+{
+    std::size_t length = std::strlen(path);
+    return length > 0 && (path[length - 1] == '\\' || path[length - 1] == '/');
+}
 
-/* The .pxd files of the folder, by name without regard to case. */
+const char SAMPLE_EXTENSION[] = ".pxd";
+
+bool IsSampleName(const std::string &name)
+{
+    std::size_t length = sizeof SAMPLE_EXTENSION - 1;
+    return name.size() > length && FoldCase(name.substr(name.size() - length)) == SAMPLE_EXTENSION;
+}
+
+/* The .pxd files of the folder, by name without regard to case. Names come
+   in the lists' code page; a name it cannot write is refused, never
+   written in another code page or with "?". */
 std::vector<SampleFile> SampleFilesIn(const std::string &folder)
 {
     std::vector<SampleFile> files;
-    std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator(folder, error)) {
-        if (!entry.is_regular_file(error) || FoldCase(entry.path().extension().string()) != ".pxd")
+    std::vector<FolderEntry> entries;
+    char full[FILE_PATH_CAPACITY];
+    const char *base = FullPathOf(folder.c_str(), full, sizeof full) ? full : folder.c_str();
+    ReadFolder(base, &entries);
+    for (const FolderEntry &entry : entries) {
+        if (entry.isFolder || !IsSampleName(entry.name))
             continue;
-        fs::path full = fs::absolute(entry.path(), error).make_preferred();
-        files.push_back({full.string(), entry.path().stem().string(), false});
+        std::string path = std::string(base) + (IsFolderEnd(base) ? "" : std::string(1, PATH_SEPARATOR)) + entry.name;
+        std::string name = entry.name.substr(0, entry.name.size() - (sizeof SAMPLE_EXTENSION - 1));
+        files.push_back({path, name, !entry.representable});
     }
     std::sort(files.begin(), files.end(), [](const SampleFile &a, const SampleFile &b) {
         std::string foldedA = FoldCase(a.name), foldedB = FoldCase(b.name);
@@ -43,7 +62,9 @@ std::string ImportReport(const Options &options, int style, const std::vector<Sa
             told += Format(options.dryRun ? TOOL_WOULD_ADD : TOOL_ADDED, name, category, outcomes[index].row, path);
             break;
         case IMPORT_ALREADY_LISTED: told += Format(TOOL_ALREADY_LISTED, name, path); break;
-        case IMPORT_REFUSED: told += Format(TOOL_UNFIT_NAME, path); break;
+        case IMPORT_REFUSED:
+            told += Format(files[index].nameOutsideCodePage ? TOOL_NAME_OUTSIDE_CODE_PAGE : TOOL_UNFIT_NAME, path);
+            break;
         case IMPORT_NO_ROOM: break;
         }
     }
@@ -65,8 +86,7 @@ int ImportCommand(const Options &options, const AppSettings &settings, Console &
     if (category < 0)
         return TOOL_ERROR;
     const std::string &folder = options.operands[0];
-    std::error_code error;
-    if (!fs::is_directory(folder, error))
+    if (!IsFolder(folder.c_str()))
         return console.Fail(Format(TOOL_FOLDER_MISSING, folder.c_str()));
     if (!options.dryRun && PelmoraIsRunning())
         return console.Fail(TOOL_PELMORA_RUNNING);
@@ -82,5 +102,5 @@ int ImportCommand(const Options &options, const AppSettings &settings, Console &
     if (WriteChangedLists(settings, loaded, changed, TOOL_LIST_CHANGED, written, console) != TOOL_OK)
         return TOOL_ERROR;
     console.Say(ImportReport(options, style, files, outcomes, counts));
-    return counts.noRoom > 0 ? TOOL_FOUND : TOOL_OK;
+    return counts.noRoom > 0 || counts.refused > 0 ? TOOL_FOUND : TOOL_OK;
 }

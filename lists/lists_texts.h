@@ -40,12 +40,23 @@
     "      introuvable sont reliées quand même et signalées. --dry-run montre ce qui\n"                             \
     "      changerait sans rien écrire. Refusé tant que Pelmora est ouvert.\n"                                       \
     "      Exemple : pelmora-lists relink C:\\Ejay\\Sons D:\\Sons\n"                                                   \
+    "  pelmora-lists [--ejay DOSSIER] historique\n"                                                                    \
+    "      Les versions des listes que Pelmora et cet outil ont remplacées (les 20 dernières de\n"                   \
+    "      chaque liste, dans %LOCALAPPDATA%\\Pelmora\\historique), chacune avec son repère\n"                        \
+    "      (date et heure) et le nombre d'entrées de chaque style qu'elle garde.\n"                                   \
+    "      Exemple : pelmora-lists historique\n"                                                                       \
+    "  pelmora-lists [--ejay DOSSIER] restaurer REPÈRE [--style S] [--dry-run]\n"                                     \
+    "      Remet les listes (ou celle du style S) comme elles étaient dans la version REPÈRE,\n"                     \
+    "      telle que historique l'écrit ; la version remplacée entre d'abord dans l'historique.\n"                   \
+    "      Refusé tant que Pelmora est ouvert.\n"                                                                     \
+    "      Exemple : pelmora-lists restaurer 2026-12-07_19.03.05 --style dance\n"                                      \
     "\n"                                                                                                               \
     "Sans --ejay, le dossier d'Ejay est celui de Pelmora.ini. /? ou -? : cette aide ;\n"                               \
     "--version : la version. « -- » termine les options : ce qui suit est un argument\n"                             \
     "(pelmora-lists find -- -3dB). Codes de sortie : 0 tout va bien, 1 la commande a trouvé\n"                        \
     "quelque chose (check : un problème ; find : aucune entrée ; import : des fichiers sans\n"                       \
-    "place ; relink : des fichiers introuvables, des adresses trop longues ou aucune entrée),\n"                      \
+    "place ou refusés ; relink : des fichiers introuvables, des adresses trop longues ou aucune\n"                    \
+    "entrée ; historique : aucune version),\n"                                                                        \
     "2 erreur d'utilisation ou de fichier.\n"
 
 #define TOOL_VERSION "pelmora-lists %s\n"
@@ -54,7 +65,7 @@
 #define TOOL_UNKNOWN_OPTION "option inconnue « %s » (voir --help)"
 #define TOOL_OPTION_NEEDS_VALUE "l'option « %s » attend une valeur (voir --help)"
 #define TOOL_OPTION_NOT_HERE "l'option « %s » ne vaut pas pour la commande « %s » (voir --help)"
-#define TOOL_NO_COMMAND "quelle commande ? check, find, export, import ou relink (voir --help)"
+#define TOOL_NO_COMMAND "quelle commande ? check, find, export, import, relink, historique ou restaurer (voir --help)"
 #define TOOL_UNKNOWN_COMMAND "commande inconnue « %s » (voir --help)"
 #define TOOL_OPERANDS "la commande « %s » attend %s (voir --help)"
 #define TOOL_MISSING_OPTION "la commande « %s » attend l'option « %s » (voir --help)"
@@ -74,6 +85,14 @@
 #define TOOL_FOLDER_UNFIT                                                                                              \
     "le dossier « %s » ne tient pas dans une liste (plus de 255 caractères, guillemet ou saut de ligne)"
 #define TOOL_BACKUPS_NOT_MADE "ces copies de sauvegarde n'ont pas pu être faites :%s"
+/* %s: the argument, in the console's own characters. */
+#define TOOL_ARGUMENT_OUTSIDE_CODE_PAGE "l'argument « %s » ne peut pas s'écrire en Windows-1252, le code des listes"
+/* %s: the file as given. */
+#define TOOL_EXPORT_PROTECTED                                                                                          \
+    "« %s » est un fichier que Pelmora garde (liste, copie, réglages ou historique) : rien n'a été écrit"
+#define TOOL_NO_SUCH_VERSION "aucune version « %s » de ces listes (voir pelmora-lists historique)"
+#define TOOL_VERSION_LACKS_STYLE "la version « %s » ne garde pas la liste de %s"
+#define TOOL_LIST_CHANGED_IN_RESTORE "le fichier \"%s\" a changé pendant la restauration : rien n'a été écrit"
 
 /* check */
 #define TOOL_SAMPLE_MISSING "%s, %s, rang %d (n°%s) : le sample \"%s\" est introuvable\n"
@@ -100,6 +119,8 @@
 #define TOOL_WOULD_ADD "ajouterait : %s, %s, rang %d : %s\n"
 #define TOOL_ALREADY_LISTED "déjà dans %s : %s\n"
 #define TOOL_UNFIT_NAME "pas ajouté, nom impossible dans une liste (trop long, guillemet ou saut de ligne) : %s\n"
+/* %s: the name, "?" where Windows-1252 has no character. */
+#define TOOL_NAME_OUTSIDE_CODE_PAGE "pas ajouté, nom que les listes (Windows-1252) ne peuvent pas écrire : %s\n"
 #define TOOL_IMPORT_SUMMARY "%d fichier(s) %s à %s, %s ; %d déjà listé(s) ; %d refusé(s).\n"
 #define TOOL_ADDED_COUNT "ajouté(s)"
 #define TOOL_WOULD_ADD_COUNT "à ajouter"
@@ -115,5 +136,14 @@
 #define TOOL_RELINKED_COUNT "reliée(s)"
 #define TOOL_WOULD_RELINK_COUNT "à relier"
 #define TOOL_NOTHING_TO_RELINK "Aucune entrée n'a son fichier dans « %s ».\n"
+
+/* historique, restaurer */
+#define TOOL_VERSION_ROW "%s : %s\n"
+#define TOOL_VERSION_LIST "%s %d entrée(s)"
+#define TOOL_VERSION_LIST_NOT_KEPT "%s -"
+#define TOOL_NO_VERSIONS "Aucune version gardée des listes de « %s ».\n"
+#define TOOL_RESTORED "restauré : %s (%d entrée(s)) depuis %s\n"
+#define TOOL_WOULD_RESTORE "restaurerait : %s (%d entrée(s)) depuis %s\n"
+#define TOOL_ALREADY_AS_IN_VERSION "déjà comme dans %s : %s\n"
 
 #endif

@@ -26,5 +26,9 @@ int RunListsTool(const std::vector<std::string> &arguments, std::string *out, st
         return ExportCommand(options, settings, console);
     if (options.command == "import")
         return ImportCommand(options, settings, console);
+    if (options.command == "historique")
+        return HistoryCommand(settings, console);
+    if (options.command == "restaurer")
+        return RestoreCommand(options, settings, console);
     return RelinkCommand(options, settings, console);
 }

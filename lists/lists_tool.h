@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "database/database.h"
 #include "files/files.h"
 
 enum ToolExit { TOOL_OK = 0, TOOL_FOUND = 1, TOOL_ERROR = 2 };

@@ -1,6 +1,7 @@
 /*
- * pelmora-lists.exe: the console's side. Arguments come in the platform's
- * code page (Windows-1252 on Windows, UTF-8 natively); what the tool prints
+ * pelmora-lists.exe: the console's side. Arguments reach the tool in the
+ * lists' code page, strictly: one it cannot write (a name in another
+ * script) is refused, never passed on with "?" in it. What the tool prints
  * is UTF-8, written as bytes.
  */
 #include <cstdio>
@@ -12,26 +13,75 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 #endif
 
+#include "lists/lists_texts.h"
 #include "lists/lists_tool.h"
+
+namespace {
+
+/* The refusal, the argument shown as the console gave it (UTF-8). */
+int RefuseArgument(const std::string &utf8)
+{
+    char message[512];
+    std::snprintf(message, sizeof message, "pelmora-lists : " TOOL_ARGUMENT_OUTSIDE_CODE_PAGE "\n", "\x01");
+    std::string told = Cp1252ToUtf8(message);
+    told.replace(told.find('\x01'), 1, utf8);
+    std::fwrite(told.data(), 1, told.size(), stderr);
+    return TOOL_ERROR;
+}
+
+#ifdef _WIN32
+/* Windows passes the arguments to main already in the ANSI code page, best
+   fitted: take them from the wide command line to see what it cannot hold. */
+bool TakeArguments(std::vector<std::string> *arguments, std::string *refused)
+{
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int index = 1; wide != nullptr && index < count; index++) {
+        char narrow[4096];
+        BOOL usedDefault = FALSE;
+        int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide[index], -1, narrow, sizeof narrow, nullptr,
+                                         &usedDefault);
+        if (length == 0 || usedDefault) {
+            char utf8[4 * 4096];
+            WideCharToMultiByte(CP_UTF8, 0, wide[index], -1, utf8, sizeof utf8, nullptr, nullptr);
+            *refused = utf8;
+            LocalFree(wide);
+            return false;
+        }
+        arguments->push_back(narrow);
+    }
+    LocalFree(wide);
+    return true;
+}
+#endif
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    std::vector<std::string> arguments;
+    std::string refused;
 #ifdef _WIN32
+    (void)argc;
+    (void)argv;
     SetConsoleOutputCP(CP_UTF8);
     /* Line ends are the tool's own: a CSV's CR LF must not become CR CR LF. */
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-#endif
-    std::vector<std::string> arguments;
-    for (int index = 1; index < argc; index++) {
-#ifdef _WIN32
-        arguments.push_back(argv[index]);
+    if (!TakeArguments(&arguments, &refused))
+        return RefuseArgument(refused);
 #else
-        arguments.push_back(Utf8ToCp1252(argv[index]));
-#endif
+    for (int index = 1; index < argc; index++) {
+        bool whole = true;
+        arguments.push_back(Utf8ToCp1252(argv[index], &whole));
+        if (!whole)
+            return RefuseArgument(argv[index]);
     }
+#endif
+    UseThePlatformsHistoryFolder();
     std::string out, err;
     int code = RunListsTool(arguments, &out, &err);
     std::fwrite(out.data(), 1, out.size(), stdout);

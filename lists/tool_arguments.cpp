@@ -22,9 +22,9 @@ const OptionRule OPTION_RULES[] = {
     {"--ejay", &Options::ejayDir, nullptr, ""},
     {"--csv", &Options::csv, nullptr, "export"},
     {"--tableur", nullptr, &Options::tableur, "export"},
-    {"--style", &Options::style, nullptr, "find import"},
+    {"--style", &Options::style, nullptr, "find import restaurer"},
     {"--category", &Options::category, nullptr, "find import"},
-    {"--dry-run", nullptr, &Options::dryRun, "import relink"},
+    {"--dry-run", nullptr, &Options::dryRun, "import relink restaurer"},
 };
 
 const char END_OF_OPTIONS[] = "--";
@@ -86,7 +86,9 @@ int CheckUsage(const Options &options, Console &console)
                     {"find", 1, "un texte à chercher", {}},
                     {"export", 0, "aucun argument", {"--csv"}},
                     {"import", 1, "un dossier de samples", {"--style", "--category"}},
-                    {"relink", 2, "l'ancien dossier et le nouveau", {}}};
+                    {"relink", 2, "l'ancien dossier et le nouveau", {}},
+                    {"historique", 0, "aucun argument", {}},
+                    {"restaurer", 1, "le repère d'une version (voir historique)", {}}};
     if (options.command.empty())
         return console.Fail(TOOL_NO_COMMAND);
     for (const auto &command : COMMANDS) {

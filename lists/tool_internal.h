@@ -109,5 +109,7 @@ int FindCommand(const Options &options, const AppSettings &settings, Console &co
 int ExportCommand(const Options &options, const AppSettings &settings, Console &console);
 int ImportCommand(const Options &options, const AppSettings &settings, Console &console);
 int RelinkCommand(const Options &options, const AppSettings &settings, Console &console);
+int HistoryCommand(const AppSettings &settings, Console &console);
+int RestoreCommand(const Options &options, const AppSettings &settings, Console &console);
 
 #endif

@@ -2,6 +2,8 @@
    the files it leaves, on small lists written here by hand. */
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -196,6 +198,103 @@ TEST_F(ListsTool, ImportFillsTheCategoryUpTo500)
     EXPECT_EQ(ReadBytes(File("pxdrave")), rave);
 }
 
+/* Names from the file system reach the lists in their code page: accented
+   ones as the Add form would store them, one the code page cannot write
+   refused, named and counted. */
+TEST_F(ListsTool, ImportWritesNamesInTheListsCodePageOrRefusesThem)
+{
+    fs::create_directory(File("new"));
+    for (const char *utf8 : {u8"\u00e9t\u00e9.pxd", u8"\u00e7a.pxd", u8"\u0153uf \u20ac.pxd", u8"\u03a9mega.pxd"})
+        std::ofstream(fs::u8path(File("new")) / fs::u8path(utf8)) << "PXD";
+    WriteLists("");
+    EXPECT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "loop"}), TOOL_FOUND);
+    const std::string in = fs::absolute(File("new")).make_preferred().string() + PATH_SEPARATOR;
+    EXPECT_EQ(ReadBytes(File("pxddance")), Record({"",
+                                                   in + "\x9C"
+                                                        "uf \x80.pxd",
+                                                   "", "loop", "",
+                                                   "\x9C"
+                                                   "uf \x80",
+                                                   ""}) +
+                                               Record({"",
+                                                       in + "\xE7"
+                                                            "a.pxd",
+                                                       "", "loop", "",
+                                                       "\xE7"
+                                                       "a",
+                                                       ""}) +
+                                               Record({"", in + "\xE9t\xE9.pxd", "", "loop", "", "\xE9t\xE9", ""}));
+    EXPECT_NE(out.find("pas ajouté, nom que les listes (Windows-1252) ne peuvent pas écrire : " + in + "?mega.pxd\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("3 fichier(s) ajouté(s) à Dance, loop ; 0 déjà listé(s) ; 1 refusé(s)."), std::string::npos);
+}
+
+/* Each write keeps the version it replaces; historique names them with the
+   entries of each list, and restaurer puts one back, keeping what it
+   replaces in turn. */
+TEST_F(ListsTool, EveryVersionReplacedCanBeRestored)
+{
+    SetHistoryFolder(File("history").c_str());
+    const std::string before = Numbered("loop", 1, 2);
+    WriteLists(before, Numbered("bass", 3));
+    EXPECT_EQ(Run({"historique"}), TOOL_FOUND);
+    EXPECT_EQ(out, "Aucune version gardée des listes de « " + folder + " ».\n");
+    fs::create_directory(File("new"));
+    WriteBytes(File("new/kick.pxd"), "PXD");
+    ASSERT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "loop"}), TOOL_OK);
+    const std::string imported = ReadBytes(File("pxddance"));
+    ASSERT_EQ(Run({"historique"}), TOOL_OK);
+    const std::string label = out.substr(0, out.find(' '));
+    EXPECT_EQ(out, label + " : Dance 2 entrée(s), Rave -, Hiphop -\n");
+
+    EXPECT_EQ(Run({"restaurer", label, "--style", "rave"}), TOOL_ERROR);
+    EXPECT_EQ(err, "pelmora-lists : la version « " + label + " » ne garde pas la liste de Rave\n");
+    EXPECT_EQ(Run({"restaurer", "2001-01-01_00.00.00"}), TOOL_ERROR);
+    EXPECT_EQ(Run({"restaurer", label, "--dry-run"}), TOOL_OK);
+    EXPECT_EQ(out, "restaurerait : Dance (2 entrée(s)) depuis " + label + "\nEssai : rien n'a été écrit.\n");
+    EXPECT_EQ(ReadBytes(File("pxddance")), imported);
+    EXPECT_EQ(Run({"restaurer", label}), TOOL_OK);
+    EXPECT_EQ(ReadBytes(File("pxddance")), before);
+    EXPECT_EQ(Run({"historique"}), TOOL_OK);
+    EXPECT_EQ(out.substr(out.rfind(" : ")), " : Dance 3 entrée(s), Rave -, Hiphop -\n");
+    SetHistoryFolder("");
+}
+
+/* Export refuses a target that is a file Pelmora keeps, however it is
+   spelt; nothing is written. */
+TEST_F(ListsTool, ExportNeverWritesOverWhatPelmoraKeeps)
+{
+    SetHistoryFolder(File("history").c_str());
+    WriteLists(Numbered("loop", 1), Numbered("bass", 2));
+    fs::create_directory(File("new"));
+    WriteBytes(File("new/kick.pxd"), "PXD");
+    ASSERT_EQ(Run({"import", File("new"), "--style", "dance", "--category", "loop"}), TOOL_OK);
+    WriteBytes(File("pxdrave.autre-2"), "theirs");
+    const std::string before = OnDisk() + ReadBytes(File("pxdrave.autre-2"));
+    const std::string label = ReadHistory(folder.c_str()).at(0).folder;
+    std::vector<std::string> targets = {File("new/../pxddance"), folder + PATH_SEPARATOR + PATH_SEPARATOR + "pxdrave",
+                                        File("pxdhiphp.bak"), File("pxdrave.autre-2"),
+                                        label + PATH_SEPARATOR + "pxddance"};
+#ifdef _WIN32
+    char shortName[MAX_PATH];
+    GetShortPathNameA(File("pxdrave.autre-2").c_str(), shortName, sizeof shortName);
+    targets.push_back(shortName);
+    targets.push_back(File("PXDDANCE"));
+#else
+    fs::create_symlink(File("pxddance"), File("link.csv"));
+    targets.push_back(File("link.csv"));
+#endif
+    for (const std::string &target : targets) {
+        EXPECT_EQ(Run({"export", "--csv", target}), TOOL_ERROR) << target;
+        EXPECT_EQ(err, "pelmora-lists : « " + target +
+                           " » est un fichier que Pelmora garde (liste, copie, réglages ou historique) : rien n'a "
+                           "été écrit\n");
+    }
+    EXPECT_EQ(OnDisk() + ReadBytes(File("pxdrave.autre-2")), before);
+    SetHistoryFolder("");
+}
+
 /* Only the lists a command changed are written (and backed up); one that
    cannot be written stays as it was, and is named. */
 TEST_F(ListsTool, AFailedImportLeavesTheListsAsTheyWere)
@@ -292,7 +391,7 @@ TEST_F(ListsTool, UsageAndFileErrorsAreOneLineAndExitCode2)
         std::vector<std::string> arguments; /* after --ejay and the folder */
         std::string message;
     } rows[] = {
-        {1, {}, "quelle commande ? check, find, export, import ou relink (voir --help)"},
+        {1, {}, "quelle commande ? check, find, export, import, relink, historique ou restaurer (voir --help)"},
         {2, {"chek"}, "commande inconnue « chek » (voir --help)"},
         {3, {"check", "--verbose"}, "option inconnue « --verbose » (voir --help)"},
         {4, {"check", "--ejay"}, "l'option « --ejay » attend une valeur (voir --help)"},
