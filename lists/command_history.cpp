@@ -90,10 +90,9 @@ int CompareWithVersion(const AppSettings &settings, const HistoryEntry &version,
         now->read[index] = read == FILE_READ ? FingerprintOf(current) : ListFingerprint();
         differs[index] = read != FILE_READ || current != kept[index];
         const char *style = StyleName(STYLE_DANCE + index);
-        *told += differs[index]
-                     ? Format(dryRun ? TOOL_WOULD_RESTORE : TOOL_RESTORED, style, EntriesIn(kept[index]),
-                              version.label.c_str())
-                     : Format(TOOL_ALREADY_AS_IN_VERSION, version.label.c_str(), style);
+        *told += differs[index] ? Format(dryRun ? TOOL_WOULD_RESTORE : TOOL_RESTORED, style, EntriesIn(kept[index]),
+                                         version.label.c_str())
+                                : Format(TOOL_ALREADY_AS_IN_VERSION, version.label.c_str(), style);
     }
     return TOOL_OK;
 }

@@ -68,6 +68,30 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
                       SettingsText(settings));
     }
 
+    /* Another program writes Dance while Pelmora has it open: Oui writes
+       ours over it and keeps theirs beside it, Non the other way round;
+       either way the closing names the file that keeps the other version. */
+    const std::string theirs = ListText(Samples("autre", "loop", 1));
+    for (int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer == IDYES ? "Oui" : "Non");
+        ASSERT_TRUE(Restart({Dir(), ejay, "1", "0", "0", "100,20"}));
+        ASSERT_TRUE(WriteFileBytes(Dir("pxddance"), theirs));
+        ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
+        const std::string question = Answer(answer),
+                          beside = Dir(answer == IDYES ? "pxddance.autre" : "pxddance.pelmora");
+        EXPECT_EQ(question.substr(0, question.find("\n")),
+                  "Le fichier \"" + Dir("pxddance") +
+                      "\" a \xE9t\xE9 modifi\xE9 par un autre programme depuis "
+                      "que Pelmora l'a lu.");
+        EXPECT_EQ(Answer(IDOK), "L'autre version de ces listes est gard\xE9"
+                                "e dans :\n\n" +
+                                    beside + "\n");
+        EXPECT_EQ(program_.ExitCode(), 0u);
+        EXPECT_EQ(ReadFileBytes(Dir("pxddance")) + "|" + ReadFileBytes(beside),
+                  answer == IDYES ? ListText(dance_) + "|" + theirs : theirs + "|" + ListText(dance_));
+        fs::remove(beside);
+    }
+
     /* Options at 0 or 2: no backup, no Ejay. Saved on a screen no longer
        there, the window opens centred. The Windows directory refuses the
        settings, and another program holds a list until Retry. */

@@ -67,6 +67,53 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()), settings)
         << "the main window centred on 1024 x 768";
 
+    /* One Pelmora at a time: a second start during the intro says why it
+       ends, one after it only brings the first one's window to the front;
+       neither writes a thing. */
+    const std::string written = ReadFileBytes(WindowsSettingsPath()) + Lists(Dir());
+    ASSERT_TRUE(Start());
+    HWND firstIntro = WaitFor(Pid(), OfClass(INTRO_CLASS_NAME));
+    Program second;
+    ASSERT_TRUE(firstIntro && second.Start("Pelmora.exe", Dir().c_str()));
+    box = WaitFor(second.info.dwProcessId, IsMessageBox);
+    EXPECT_EQ(MessageText(box), "Pelmora est d\xE9j\xE0 ouvert : un seul Pelmora \xE0 la fois peut modifier les "
+                                "listes d'Ejay.");
+    ASSERT_TRUE(Press(box, IDOK));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    ASSERT_TRUE(OpenMainWindow());
+    ASSERT_TRUE(second.Start("Pelmora.exe", Dir().c_str()));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_; }));
+    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + Lists(Dir()), written);
+
+    /* A list another program holds: the reason, and a way out. Non ends
+       without writing; Oui opens the System dialog on the settings' folder,
+       where a relative folder typed is kept as a full path. */
+    const std::string unreadable = "Le fichier \"" + Dir("pxdrave") + "\" n'a pas pu \xEAtre lu jusqu'au bout : ";
+    for (int answer : {IDNO, IDYES}) {
+        FileHold locked = Hold(Dir("pxdrave"), 0);
+        ASSERT_TRUE(locked && Start());
+        const std::string told = Answer(answer);
+        EXPECT_EQ(told.substr(0, unreadable.size()), unreadable);
+        EXPECT_NE(told.find("Voulez-vous choisir un autre r\xE9pertoire Ejay ?"), std::string::npos) << told;
+        if (answer == IDNO) {
+            EXPECT_EQ(program_.ExitCode(), 0u);
+            EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + Lists(Dir()), written);
+            continue;
+        }
+        dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
+        EXPECT_EQ(TextOf(dialog, IDC_SYSTEM_EJAYDIR), Dir());
+        locked.reset();
+        ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, "."));
+        Click(dialog, IDC_SYSTEM_VALIDATE);
+        ASSERT_TRUE(OpenMainWindow());
+        ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
+        EXPECT_EQ(program_.ExitCode(), 0u);
+    }
+    EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()), settings) << "the folder typed as \".\", kept in full";
+
     /* A list gone: told before any window, then the program ends (the
        intro would keep it running), forgetting the settings even though
        the Windows directory's copy cannot be deleted (as an installer may
