@@ -70,7 +70,9 @@ TEST_F(Closing, EveryWaySavesOnceNothingIsLostSilentlyAndTheSystemDialog)
 
     /* Another program writes Dance while Pelmora has it open: Oui writes
        ours over it and keeps theirs beside it, Non the other way round;
-       either way the closing names the file that keeps the other version. */
+       either way the closing names the file that keeps the other version.
+       With Non, a folder has taken Hiphop's place: told with the reason,
+       and no Retry, which could not help. */
     const std::string theirs = ListText(Samples("autre", "loop", 1));
     for (int answer : {IDYES, IDNO}) {
         SCOPED_TRACE(answer == IDYES ? "Oui" : "Non");
