@@ -23,6 +23,16 @@ int Keep(const char *folder, char *out, std::size_t capacity)
     return 1;
 }
 
+/* One of the shell's folders of the user (CSIDL_…). */
+int ShellFolder(int which, char *out, std::size_t capacity)
+{
+    char folder[MAX_PATH];
+    if (out == nullptr || capacity == 0)
+        return 0;
+    out[0] = '\0';
+    return SHGetFolderPathA(nullptr, which, nullptr, 0, folder) == S_OK && Keep(folder, out, capacity);
+}
+
 } // namespace
 
 int WindowsFolder(char *out, std::size_t capacity)
@@ -35,22 +45,11 @@ int WindowsFolder(char *out, std::size_t capacity)
     return length > 0 && length < sizeof folder && Keep(folder, out, capacity);
 }
 
-int ApplicationDataFolder(char *out, std::size_t capacity)
-{
-    char folder[MAX_PATH];
-    if (out == nullptr || capacity == 0)
-        return 0;
-    out[0] = '\0';
-    return SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder) == S_OK && Keep(folder, out, capacity);
-}
+int ApplicationDataFolder(char *out, std::size_t capacity) { return ShellFolder(CSIDL_APPDATA, out, capacity); }
 
 int LocalApplicationDataFolder(char *out, std::size_t capacity)
 {
-    char folder[MAX_PATH];
-    if (out == nullptr || capacity == 0)
-        return 0;
-    out[0] = '\0';
-    return SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder) == S_OK && Keep(folder, out, capacity);
+    return ShellFolder(CSIDL_LOCAL_APPDATA, out, capacity);
 }
 
 #else
