@@ -112,6 +112,9 @@ int OfferAnotherFolder(const ListsLoad &load)
 
 int StartWithLists(void)
 {
+    /* A start whose lists could not all be read comes here again with the
+       lists read before the failure: they are read anew. */
+    std::memset(g_appState.styles, 0, sizeof g_appState.styles);
     ListLoadResult loaded = LoadSampleLists(&g_appState, &g_listsLoad);
     if (loaded == LISTS_REFUSED && !g_listsLoad.unreadablePath.empty())
         return OfferAnotherFolder(g_listsLoad);

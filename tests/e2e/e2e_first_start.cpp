@@ -109,6 +109,7 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
         ASSERT_TRUE(SetText(dialog, IDC_SYSTEM_EJAYDIR, "."));
         Click(dialog, IDC_SYSTEM_VALIDATE);
         ASSERT_TRUE(OpenMainWindow());
+        EXPECT_TRUE(Shows(LOOP, loops)) << "read once more, not twice";
         ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
         EXPECT_EQ(program_.ExitCode(), 0u);
     }
