@@ -82,7 +82,7 @@ int ZEF_AddClass(char *name, ZEFINFO *info)
     info->opened = 1;
     /* A slot freed by ZEF_DelClass still holds the old members: a new class
        starts empty. */
-    memset(cls, 0, sizeof *cls);
+    zef_clear_class(cls);
     zef_store_text(cls->name, name, strlen(name));
     cls->used = 1;
     info->classCount++;
