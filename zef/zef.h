@@ -13,16 +13,18 @@
  *
  * The caller owns the document record (about 20 MB: keep it static); the
  * library keeps no state between calls, never allocates and never throws:
- * files of any size are read and written through fixed buffers on the stack
- * (under 100 KB in all). Names and values hold at most ZEF_TEXT_MAX characters: longer
- * lines are cut there, longer arguments are refused with ZEF_FAIL.
+ * files of any size are read and written through fixed buffers on the
+ * stack (under 100 KB in all). Names and values hold at most ZEF_TEXT_MAX
+ * characters: longer lines are cut there, longer arguments are refused
+ * with ZEF_FAIL.
  *
  * The record starts all zero (static storage, or cleared by its owner) and
  * is changed through these functions only. Then slots are always taken
  * lowest free first, and a slot freed by a delete keeps the name it had
  * (never empty), so the slots used since the last clear are the first ones,
- * up to the first slot neither in use nor named: an open clears those, not
- * the whole record, and every field still reads as if all were cleared.
+ * up to the first slot neither in use nor named. ZEF reads and clears only
+ * those, never the whole record, and every field still reads as if all of
+ * it were cleared.
  */
 #ifndef ZEF_H
 #define ZEF_H

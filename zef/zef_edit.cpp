@@ -100,7 +100,7 @@ int ZEF_AddMember(char *className, char *member, char *value, ZEFINFO *info)
     if (ZEF_ExistClass(className, info) == 0)
         return ZEF_FAIL;
     info->opened = 1;
-    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+    for (int i = 0; i < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[i]); i++) {
         ZEFCLASS *cls = &info->classes[i];
         if (!cls->used || !zef_names_match(className, cls->name))
             continue;

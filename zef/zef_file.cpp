@@ -2,8 +2,8 @@
  * Opening, writing and the version. Both go through fixed buffers of the
  * file layer, never the whole file in memory: an open or a write costs the
  * same stack buffer whatever the file's size, and nothing can run out of
- * memory or throw. A document replaces the file in one step, so a
- * failed write never leaves half a file, and the bytes are the same on both
+ * memory or throw. A document replaces the file in one step, so a failed
+ * write never leaves half a file, and the bytes are the same on both
  * platforms (CR LF line ends).
  */
 #include <climits>
@@ -82,7 +82,7 @@ void PutClass(Output *out, const ZEFCLASS &cls)
         PutText(out, "]");
         PutText(out, LINE_END);
     }
-    for (int slot = 0; slot < ZEF_MAX_MEMBERS; slot++) {
+    for (int slot = 0; slot < ZEF_MAX_MEMBERS && zef_member_touched(&cls, slot); slot++) {
         if (!cls.members[slot].used)
             continue;
         PutField(out, cls.members[slot].name);
@@ -145,9 +145,9 @@ int ZEF_WriteFile(char *path, ZEFINFO *info)
         AbandonReplacing(&out.replacement);
         return ZEF_FAIL;
     }
-    for (const ZEFCLASS &cls : info->classes) {
-        if (cls.used)
-            PutClass(&out, cls);
+    for (int c = 0; c < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[c]); c++) {
+        if (info->classes[c].used)
+            PutClass(&out, info->classes[c]);
     }
     Flush(&out);
     if (FinishReplacing(&out.replacement))

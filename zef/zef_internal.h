@@ -20,8 +20,13 @@ void zef_parse_lines(TextLines *lines, ZEFINFO *info);
    smallest buffer the dialect allows, so that long lines cross it. */
 void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info);
 
+/* Used since the last clear: in use, or freed by a delete, which leaves the
+   name it deleted. Such slots come first (see zef.h): the first slot that
+   is neither ends them, and no slot after it is ever read or cleared. */
+int zef_class_touched(const ZEFCLASS *cls);
+int zef_member_touched(const ZEFCLASS *cls, int slot);
 /* Clears what was used since the last clear, slots freed by the deletes
-   included; the rest of the record is zero already (see zef.h). */
+   included; the rest of the record is zero already. */
 void zef_clear_record(ZEFINFO *info);
 void zef_clear_class(ZEFCLASS *cls);
 

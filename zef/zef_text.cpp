@@ -44,25 +44,20 @@ void zef_store_member(ZEFINFO *info, ZEFCLASS *cls, int slot, const char *name, 
     info->initTotal++;
 }
 
-namespace {
-
-/* Used since the last clear: in use, or freed by a delete, which leaves the
-   name it deleted (never empty: only a name can be matched). */
-bool MemberTouched(const ZEFCLASS &cls, int slot)
+/* A deleted name is never empty: only a name can be matched. */
+int zef_member_touched(const ZEFCLASS *cls, int slot)
 {
-    return cls.members[slot].used || cls.members[slot].name[0] != '\0';
+    return cls->members[slot].used || cls->members[slot].name[0] != '\0';
 }
 
-bool ClassTouched(const ZEFCLASS &cls) { return cls.used || cls.name[0] != '\0'; }
-
-} // namespace
+int zef_class_touched(const ZEFCLASS *cls) { return cls->used || cls->name[0] != '\0'; }
 
 /* Slots are taken lowest free first, so the touched ones come first: the
    first untouched slot ends them, and a settings-sized document costs a few
    slots to clear, not the record's 20 MB. */
 void zef_clear_class(ZEFCLASS *cls)
 {
-    for (int slot = 0; slot < ZEF_MAX_MEMBERS && MemberTouched(*cls, slot); slot++) {
+    for (int slot = 0; slot < ZEF_MAX_MEMBERS && zef_member_touched(cls, slot); slot++) {
         memset(&cls->members[slot], 0, sizeof cls->members[slot]);
         memset(&cls->inits[slot], 0, sizeof cls->inits[slot]);
     }
@@ -73,7 +68,7 @@ void zef_clear_class(ZEFCLASS *cls)
 
 void zef_clear_record(ZEFINFO *info)
 {
-    for (int c = 0; c < ZEF_MAX_CLASSES && ClassTouched(info->classes[c]); c++)
+    for (int c = 0; c < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[c]); c++)
         zef_clear_class(&info->classes[c]);
     info->opened = 0;
     memset(info->fileName, 0, sizeof info->fileName);

@@ -68,6 +68,7 @@ TEST_F(ZefEdit, DeletedClassTakesItsMembersAlong)
     Parse("[Old]\nsecret=1\nother=2\n[Keep]\nk=v\n");
     ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("old"), info.get()));
     EXPECT_EQ(0, ZEF_ExistClass(Str("old"), info.get()) + ZEF_ExistMember(Str("secret"), info.get()));
+    EXPECT_EQ("v", GetInit(info.get(), "K")); // found past the slot freed
     EXPECT_EQ(std::vector<int>({1, 1}), std::vector<int>({info->classCount, info->memberTotal}));
     ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("New"), info.get()));
     EXPECT_EQ(0, info->classes[0].memberCount);
