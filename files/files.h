@@ -103,6 +103,46 @@ TextCursor TextCursorOver(const char *bytes, std::size_t size);
 /* The next line; false when nothing is left. */
 bool TakeTextLine(TextCursor *cursor, TextLine *line);
 
+/* ---- Text of any size, through a fixed buffer ------------------------------
+ * The lines TakeTextLine gives over a whole text, taken from a file (or from
+ * bytes) one buffer at a time: a reading costs the caller's buffer whatever
+ * the size. A line longer than the buffer less one byte gives its first
+ * (capacity - 1) characters and the rest of it is passed over; a line stays
+ * valid until the next call on its reader. Nothing here allocates or throws:
+ * ZEF reads its documents this way. The buffer holds at least 2 bytes. */
+
+struct TextLines {
+    char *buffer;
+    std::size_t capacity;
+    std::size_t filled;    /* bytes of the source in buffer */
+    TextCursor cursor;     /* over buffer: its end at a Ctrl-Z or at filled */
+    bool textEnded;        /* a Ctrl-Z was met: nothing after it is text */
+    bool sourceEnded;      /* the source gave its last byte, or a read failed */
+    bool restOfLineToPass; /* the last line given was longer than the buffer */
+    std::intptr_t file;    /* the file read; -1 when reading bytes */
+    const char *bytes;     /* the bytes read, when not a file */
+    std::size_t bytesSize;
+    std::uint64_t sourceTaken; /* bytes taken from the source since its start */
+    FileProblem problem;       /* the first failed read, FILE_FINE until then */
+};
+/* Opens the file and reads its first buffer: 1 when done; 0 with
+   lines->problem set and nothing left open. */
+int OpenTextLines(const char *path, char *buffer, std::size_t capacity, TextLines *lines);
+/* Reads bytes through buffer exactly as a file holding them would be read. */
+void TextLinesOver(const char *bytes, std::size_t size, char *buffer, std::size_t capacity, TextLines *lines);
+/* Before the first line is taken: reads the whole source once (nothing is
+   kept) and starts again from its beginning. 1 when every byte could be
+   read, *size then the source's size in bytes. A source that fit in the
+   buffer was read whole when it was opened and costs nothing more. */
+int ReadThroughOnce(TextLines *lines, std::uint64_t *size);
+/* The next line; false when the text is over, or a read failed (problem). */
+bool TakeBufferedLine(TextLines *lines, TextLine *line);
+/* Passes over the bytes found in set (setSize of them: NUL may be one)
+   where the next line starts; false when the text is over first. */
+bool SkipTextBytes(TextLines *lines, const char *set, std::size_t setSize);
+/* Closes the file, if any: 1 when no read failed. */
+int CloseTextLines(TextLines *lines);
+
 /* ---- Replacing: a whole new file or nothing ---------------------------- */
 
 /* A new file being written to take a target's place. The temporary file is

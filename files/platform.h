@@ -19,6 +19,8 @@ const FileHandle NO_FILE = -1;
 bool OpenToRead(const char *path, FileHandle *file, FileProblem *problem);
 /* *got 0 at the end of the file. */
 bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *got, FileProblem *problem);
+/* The next read starts again at the file's first byte. */
+bool RewindFile(FileHandle file, FileProblem *problem);
 /* Creates the file, failing with FILE_NAME_TAKEN when the name exists. */
 bool CreateNewFile(const char *path, FileHandle *file, FileProblem *problem);
 bool WriteAll(FileHandle file, const char *bytes, std::size_t size, FileProblem *problem);

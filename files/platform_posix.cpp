@@ -90,6 +90,11 @@ bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *
     }
 }
 
+bool RewindFile(FileHandle file, FileProblem *problem)
+{
+    return lseek(Descriptor(file), 0, SEEK_SET) == 0 || Fail(problem, errno);
+}
+
 bool CreateNewFile(const char *path, FileHandle *file, FileProblem *problem)
 {
     NativePath native(path);

@@ -142,6 +142,12 @@ bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *
     return true;
 }
 
+bool RewindFile(FileHandle file, FileProblem *problem)
+{
+    LARGE_INTEGER start = {};
+    return SetFilePointerEx(Handle(file), start, nullptr, FILE_BEGIN) || Fail(problem);
+}
+
 bool CreateNewFile(const char *path, FileHandle *file, FileProblem *problem)
 {
     WidePath wide(path);

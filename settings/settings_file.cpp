@@ -14,14 +14,35 @@ int settingsReady = 0;
 
 namespace {
 
-/* About 20 MB: one static record shared by the two procedures, each of
-   which rebuilds it from nothing. */
+/* About 20 MB: one static record shared by the two procedures. Only the
+   pages the document uses are ever touched: the rest stays as the program
+   was loaded, zero and never resident. */
 ZEFINFO g_settingsDocument;
 
 const char *const CLASS_SYSTEM = "SYSTEM";
 const char *const CLASS_WINDOW = "WINDOW";
-/* The member of each SettingsText. */
-const char *const TEXT_MEMBERS[] = {"ejayDir", "progEjay"};
+
+enum MemberKind { MEMBER_TEXT, MEMBER_NUMBER, MEMBER_POSITION };
+
+/* One member of the file and the field it keeps. */
+struct SettingsMember {
+    const char *className;
+    const char *name;
+    MemberKind kind;
+    char (AppSettings::*text)[SETTINGS_PATH_SIZE]; /* MEMBER_TEXT */
+    int AppSettings::*number;                      /* MEMBER_NUMBER */
+};
+
+/* The file's members in the order they are written and checked; the texts
+   first, in SettingsText order. */
+const SettingsMember MEMBERS[] = {
+    {CLASS_SYSTEM, "ejayDir", MEMBER_TEXT, &AppSettings::ejayDir, nullptr},
+    {CLASS_SYSTEM, "progEjay", MEMBER_TEXT, &AppSettings::progEjay, nullptr},
+    {CLASS_SYSTEM, "autosave", MEMBER_NUMBER, nullptr, &AppSettings::autosave},
+    {CLASS_SYSTEM, "backup", MEMBER_NUMBER, nullptr, &AppSettings::backup},
+    {CLASS_SYSTEM, "runEjay", MEMBER_NUMBER, nullptr, &AppSettings::runEjay},
+    {CLASS_WINDOW, "position", MEMBER_POSITION, nullptr, nullptr},
+};
 
 /* ZEF's interface predates const; it never writes through these. */
 char *ZefText(const char *text) { return const_cast<char *>(text); }
@@ -81,69 +102,89 @@ void ScanPosition(const char *text, SettingsRect *position)
     ScanNumber(rest + 1, &position->top, nullptr);
 }
 
-int LoadSystemClass(AppSettings *settings)
+/* 0 when the member is missing; the fields before it keep what they got. */
+int LoadMember(const SettingsMember &member, AppSettings *settings)
 {
     char value[ZEF_TEXT_SIZE];
-    if (!ClassExists(CLASS_SYSTEM)) {
+    char *out = member.kind == MEMBER_TEXT ? settings->*member.text : value;
+    if (!FetchMember(member.name, out)) {
         return 0;
     }
-    if (!FetchMember(TEXT_MEMBERS[SETTING_EJAY_DIR], settings->ejayDir)) {
-        return 0;
+    if (member.kind == MEMBER_NUMBER) {
+        settings->*member.number = DecimalValue(value);
+    } else if (member.kind == MEMBER_POSITION) {
+        ScanPosition(value, &settings->position);
     }
-    if (!FetchMember(TEXT_MEMBERS[SETTING_PROG_EJAY], settings->progEjay)) {
-        return 0;
-    }
-    if (!FetchMember("autosave", value)) {
-        return 0;
-    }
-    settings->autosave = DecimalValue(value);
-    if (!FetchMember("backup", value)) {
-        return 0;
-    }
-    settings->backup = DecimalValue(value);
-    if (!FetchMember("runEjay", value)) {
-        return 0;
-    }
-    settings->runEjay = DecimalValue(value);
     return 1;
 }
 
-int LoadWindowClass(AppSettings *settings)
+/* Each class is checked before its first member is read. */
+int LoadMembers(AppSettings *settings)
 {
-    char value[ZEF_TEXT_SIZE];
-    if (!ClassExists(CLASS_WINDOW)) {
-        return 0;
+    const char *currentClass = nullptr;
+    for (const SettingsMember &member : MEMBERS) {
+        if (member.className != currentClass && !ClassExists(member.className)) {
+            return 0;
+        }
+        currentClass = member.className;
+        if (!LoadMember(member, settings)) {
+            return 0;
+        }
     }
-    if (!FetchMember("position", value)) {
-        return 0;
-    }
-    ScanPosition(value, &settings->position);
     return 1;
 }
 
-void AddNumberMember(const char *className, const char *member, int value)
+/* The member's value as the file keeps it: a text as it is, numbers in
+   decimal. */
+const char *MemberValue(const SettingsMember &member, const AppSettings &settings, char *buffer, std::size_t size)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    ZEF_AddMember(ZefText(className), ZefText(member), text, &g_settingsDocument);
+    switch (member.kind) {
+    case MEMBER_TEXT: return settings.*member.text;
+    case MEMBER_NUMBER: std::snprintf(buffer, size, "%d", settings.*member.number); break;
+    case MEMBER_POSITION: std::snprintf(buffer, size, "%d,%d", settings.position.left, settings.position.top); break;
+    }
+    return buffer;
+}
+
+/* Clears what the document used. It is filled only by ZEF_OpenFile,
+   ZEF_AddClass and ZEF_AddMember and never deleted from, so its classes in
+   use come first in their slots, and in each class its members in use:
+   the first free slot ends them, and everything after it is zero still. */
+void ClearSettingsDocument(void)
+{
+    ZEFINFO &document = g_settingsDocument;
+    for (int c = 0; c < ZEF_MAX_CLASSES && document.classes[c].used; c++) {
+        ZEFCLASS &cls = document.classes[c];
+        for (int m = 0; m < ZEF_MAX_MEMBERS && cls.members[m].used; m++) {
+            std::memset(&cls.members[m], 0, sizeof cls.members[m]);
+            std::memset(&cls.inits[m], 0, sizeof cls.inits[m]);
+        }
+        cls.used = 0;
+        std::memset(cls.name, 0, sizeof cls.name);
+        cls.memberCount = 0;
+    }
+    document.opened = 0;
+    std::memset(document.fileName, 0, sizeof document.fileName);
+    std::memset(document.directory, 0, sizeof document.directory);
+    document.fileSize = 0;
+    document.classCount = 0;
+    document.memberTotal = 0;
+    document.initTotal = 0;
 }
 
 void BuildSettingsDocument(const AppSettings &settings)
 {
-    std::memset(&g_settingsDocument, 0, sizeof g_settingsDocument);
-    ZEF_AddClass(ZefText(CLASS_SYSTEM), &g_settingsDocument);
-    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText(TEXT_MEMBERS[SETTING_EJAY_DIR]), ZefText(settings.ejayDir),
-                  &g_settingsDocument);
-    ZEF_AddMember(ZefText(CLASS_SYSTEM), ZefText(TEXT_MEMBERS[SETTING_PROG_EJAY]), ZefText(settings.progEjay),
-                  &g_settingsDocument);
-    AddNumberMember(CLASS_SYSTEM, "autosave", settings.autosave);
-    AddNumberMember(CLASS_SYSTEM, "backup", settings.backup);
-    AddNumberMember(CLASS_SYSTEM, "runEjay", settings.runEjay);
-
-    char position[32];
-    std::snprintf(position, sizeof position, "%d,%d", settings.position.left, settings.position.top);
-    ZEF_AddClass(ZefText(CLASS_WINDOW), &g_settingsDocument);
-    ZEF_AddMember(ZefText(CLASS_WINDOW), ZefText("position"), position, &g_settingsDocument);
+    ClearSettingsDocument();
+    const char *currentClass = nullptr;
+    for (const SettingsMember &member : MEMBERS) {
+        if (member.className != currentClass) {
+            ZEF_AddClass(ZefText(member.className), &g_settingsDocument);
+            currentClass = member.className;
+        }
+        char buffer[ZEF_TEXT_SIZE];
+        const char *value = MemberValue(member, settings, buffer, sizeof buffer);
+        ZEF_AddMember(ZefText(currentClass), ZefText(member.name), ZefText(value), &g_settingsDocument);
+    }
 }
 
 int WriteSettingsDocument(const char *path) { return ZEF_WriteFile(ZefText(path), &g_settingsDocument) == ZEF_OK; }
@@ -178,7 +219,7 @@ int SettingsTextCanBeKept(SettingsText member, const char *text)
         return 0;
     }
     std::size_t length = std::strlen(text);
-    if (std::strlen(TEXT_MEMBERS[member]) + 1 + length > ZEF_LINE_SIZE) {
+    if (std::strlen(MEMBERS[member].name) + 1 + length > ZEF_LINE_SIZE) {
         return 0;
     }
     if (length > 0 && (text[0] == ' ' || text[length - 1] == ' ')) {
@@ -195,22 +236,20 @@ int SettingsTextCanBeKept(SettingsText member, const char *text)
 
 int SettingsTextLimit(SettingsText member)
 {
-    return ZEF_LINE_SIZE - static_cast<int>(std::strlen(TEXT_MEMBERS[member])) - 1;
+    return ZEF_LINE_SIZE - static_cast<int>(std::strlen(MEMBERS[member].name)) - 1;
 }
 
+/* No clear first: an open that succeeds replaces the whole document, and
+   after one that fails nothing is read from it. */
 int LoadSettings(AppSettings *settings, const char *path)
 {
-    std::memset(&g_settingsDocument, 0, sizeof g_settingsDocument);
     if (settings == nullptr || path == nullptr) {
         return 0;
     }
     if (ZEF_OpenFile(ZefText(path), &g_settingsDocument) != ZEF_OK) {
         return 0;
     }
-    if (!LoadSystemClass(settings)) {
-        return 0;
-    }
-    return LoadWindowClass(settings);
+    return LoadMembers(settings);
 }
 
 int SaveSettings(const AppSettings &settings, char *savedPath, std::size_t capacity)

@@ -12,9 +12,19 @@
  *     Ctrl-Z ends the input. The writer ends every line with CR LF.
  *
  * The caller owns the document record (about 20 MB: keep it static); the
- * library keeps no state between calls and never allocates across the
- * boundary. Names and values hold at most ZEF_TEXT_MAX characters: longer
- * lines are cut there, longer arguments are refused with ZEF_FAIL.
+ * library keeps no state between calls, never allocates and never throws:
+ * files of any size are read and written through fixed buffers on the
+ * stack (under 100 KB in all). Names and values hold at most ZEF_TEXT_MAX
+ * characters: longer lines are cut there, longer arguments are refused
+ * with ZEF_FAIL.
+ *
+ * The record starts all zero (static storage, or cleared by its owner) and
+ * is changed through these functions only. Then slots are always taken
+ * lowest free first, and a slot freed by a delete keeps the name it had
+ * (never empty), so the slots used since the last clear are the first ones,
+ * up to the first slot neither in use nor named. ZEF reads and clears only
+ * those, never the whole record, and every field still reads as if all of
+ * it were cleared.
  */
 #ifndef ZEF_H
 #define ZEF_H
@@ -86,7 +96,9 @@ typedef struct _ZEFINFO {
  * ZEF_OpenFile: ZEF_FAIL for a refused path or a file that cannot be read
  *   to its end (the record is then as it was); ZEF_NOINFO for a null record
  *   (checked after the file); ZEF_OK with the record replaced by the file's
- *   document, marked opened.
+ *   document, marked opened. A file larger than the read buffer is read to
+ *   its end once before it is parsed; should the second reading fail, the
+ *   record is left cleared, not opened, rather than as it was.
  * ZEF_WriteFile: ZEF_NOINFO for a null record, ZEF_FAIL for a refused path,
  *   ZEF_NOINFO for a record never opened (no file is touched); ZEF_FAIL when
  *   the file could not be replaced whole (the old one is then as it was);

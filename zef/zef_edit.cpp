@@ -82,7 +82,7 @@ int ZEF_AddClass(char *name, ZEFINFO *info)
     info->opened = 1;
     /* A slot freed by ZEF_DelClass still holds the old members: a new class
        starts empty. */
-    memset(cls, 0, sizeof *cls);
+    zef_clear_class(cls);
     zef_store_text(cls->name, name, strlen(name));
     cls->used = 1;
     info->classCount++;
@@ -100,7 +100,7 @@ int ZEF_AddMember(char *className, char *member, char *value, ZEFINFO *info)
     if (ZEF_ExistClass(className, info) == 0)
         return ZEF_FAIL;
     info->opened = 1;
-    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+    for (int i = 0; i < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[i]); i++) {
         ZEFCLASS *cls = &info->classes[i];
         if (!cls->used || !zef_names_match(className, cls->name))
             continue;

@@ -10,9 +10,25 @@
 
 #include "zef/zef.h"
 
-/* Parses text (the bytes of a file) into the record: cleared first, then
-   filled and marked opened. fileName, directory and fileSize stay 0. */
+struct TextLines;
+
+/* Parses the lines into the record: cleared first, then filled and marked
+   opened. fileName, directory and fileSize stay 0. A read that fails
+   part-way ends the lines early: the caller asks the reader. */
+void zef_parse_lines(TextLines *lines, ZEFINFO *info);
+/* The same over text held in memory (the bytes of a file), read through the
+   smallest buffer the dialect allows, so that long lines cross it. */
 void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info);
+
+/* Used since the last clear: in use, or freed by a delete, which leaves the
+   name it deleted. Such slots come first (see zef.h): the first slot that
+   is neither ends them, and no slot after it is ever read or cleared. */
+int zef_class_touched(const ZEFCLASS *cls);
+int zef_member_touched(const ZEFCLASS *cls, int slot);
+/* Clears what was used since the last clear, slots freed by the deletes
+   included; the rest of the record is zero already. */
+void zef_clear_record(ZEFINFO *info);
+void zef_clear_class(ZEFCLASS *cls);
 
 /* Text rules. An argument is usable when it is not null and fits a field
    (at most ZEF_TEXT_MAX characters); a name must also not be empty. */

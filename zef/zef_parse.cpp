@@ -1,8 +1,9 @@
 /*
- * The reader: one routine over the bytes of a file, one branch per kind of
- * line. The stream rules are those of the Windows runtime's text mode, done
- * by hand on the bytes so both platforms read a file the same way: a CR
- * before a LF is dropped, a lone CR is kept, Ctrl-Z ends the input.
+ * The reader: one routine over the lines of a file, one branch per kind of
+ * line. The stream rules are those of the Windows runtime's text mode, kept
+ * by the file layer's text cursor so both platforms read a file the same
+ * way: a CR before a LF is dropped, a lone CR is kept, Ctrl-Z ends the
+ * input. Lines come through a fixed buffer, whatever the file's size.
  */
 #include <cstring>
 
@@ -12,19 +13,19 @@
 namespace {
 
 /* A NUL or 0xFF where a line starts is not part of the line. */
-bool IsDroppedFirst(char c) { return c == '\0' || static_cast<unsigned char>(c) == 0xFF; }
+const char DROPPED_FIRST[] = {'\0', '\xFF'};
+/* A cut line gives one character less than its buffer holds: the most a
+   line keeps, and no more, so that every longer line crosses the buffer. */
+const std::size_t SMALLEST_BUFFER = ZEF_LINE_SIZE + 1;
 
 /* Reads one line without its line end into line, keeping its first
    ZEF_LINE_SIZE characters. A NUL inside a line ends its text. Returns 0
    when the input has no further line. */
-int ReadLine(TextCursor *in, char line[ZEF_LINE_SIZE + 1])
+int ReadLine(TextLines *in, char line[ZEF_LINE_SIZE + 1])
 {
-    while (in->next < in->end && IsDroppedFirst(*in->next))
-        in->next++;
-    if (in->next == in->end)
-        return 0;
     TextLine taken;
-    TakeTextLine(in, &taken);
+    if (!SkipTextBytes(in, DROPPED_FIRST, sizeof DROPPED_FIRST) || !TakeBufferedLine(in, &taken))
+        return 0;
     std::size_t length = taken.length > ZEF_LINE_SIZE ? ZEF_LINE_SIZE : taken.length;
     std::memcpy(line, taken.start, length);
     line[length] = '\0';
@@ -98,13 +99,12 @@ void AddMemberLine(ZEFINFO *info, const char *line, int current)
 
 } // namespace
 
-void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info)
+void zef_parse_lines(TextLines *lines, ZEFINFO *info)
 {
-    std::memset(info, 0, sizeof *info);
-    TextCursor in = TextCursorOver(text, length);
+    zef_clear_record(info);
     char line[ZEF_LINE_SIZE + 1];
     int current = 0;
-    while (ReadLine(&in, line)) {
+    while (ReadLine(lines, line)) {
         if (line[0] == '\0') {
             /* empty line */
         } else if (line[0] == ';' || line[0] == '/') {
@@ -117,4 +117,12 @@ void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info)
         }
     }
     info->opened = 1;
+}
+
+void zef_parse_text(const char *text, std::size_t length, ZEFINFO *info)
+{
+    char buffer[SMALLEST_BUFFER];
+    TextLines lines;
+    TextLinesOver(text, length, buffer, sizeof buffer, &lines);
+    zef_parse_lines(&lines, info);
 }

@@ -1,7 +1,8 @@
 /*
  * Lookups. Member names are keys of the whole document: every search runs
  * over all classes in use, in slot order, and the first match is the one
- * meant. Nothing here changes the record.
+ * meant. Nothing here changes the record, and no slot past the used ones is
+ * read: a small document keeps its few pages of the record, no more.
  */
 #include <cstring>
 
@@ -9,7 +10,7 @@
 
 ZEFCLASS *zef_find_class(ZEFINFO *info, const char *name)
 {
-    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+    for (int i = 0; i < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[i]); i++) {
         ZEFCLASS *cls = &info->classes[i];
         if (cls->used && zef_names_match(name, cls->name))
             return cls;
@@ -19,11 +20,11 @@ ZEFCLASS *zef_find_class(ZEFINFO *info, const char *name)
 
 ZEFCLASS *zef_find_member(ZEFINFO *info, const char *name, int needInit, int *slot)
 {
-    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+    for (int i = 0; i < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[i]); i++) {
         ZEFCLASS *cls = &info->classes[i];
         if (!cls->used)
             continue;
-        for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
+        for (int m = 0; m < ZEF_MAX_MEMBERS && zef_member_touched(cls, m); m++) {
             if (cls->members[m].used && (!needInit || cls->inits[m].used) &&
                 zef_names_match(name, cls->members[m].name)) {
                 *slot = m;
@@ -38,11 +39,11 @@ namespace {
 
 int FindInit(ZEFINFO *info, const char *text)
 {
-    for (int i = 0; i < ZEF_MAX_CLASSES; i++) {
+    for (int i = 0; i < ZEF_MAX_CLASSES && zef_class_touched(&info->classes[i]); i++) {
         const ZEFCLASS *cls = &info->classes[i];
         if (!cls->used)
             continue;
-        for (int m = 0; m < ZEF_MAX_MEMBERS; m++) {
+        for (int m = 0; m < ZEF_MAX_MEMBERS && zef_member_touched(cls, m); m++) {
             if (cls->inits[m].used && zef_names_match(text, cls->inits[m].text))
                 return 1;
         }

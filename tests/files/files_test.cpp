@@ -147,3 +147,42 @@ TEST_F(Files, PathsAreJoinedNeverCut)
     EXPECT_EQ(MakeFolder(File("folder").c_str()), 1); /* made before: made */
     EXPECT_TRUE(fs::is_directory(File("folder")));
 }
+
+/* Text through a buffer of 4 bytes, as through one of any size: lines
+   crossing it, longer than it (their first 3 characters), a CR LF or a
+   Ctrl-Z at its edge; "x" is passed over where a line starts. Each text is
+   read from memory, then from a file checked to its end first. */
+TEST_F(Files, TextLinesThroughASmallBuffer)
+{
+    const struct {
+        int row;
+        std::string text, lines;
+    } rows[] = {{1, "ab\ncd\n", "ab|cd|"},        {2, "abcdefg\nh", "abc|h|"},
+                {3, "abc\r\nd", "abc|d|"},        {4, "ab\r\ncd", "ab|cd|"},
+                {5, "a\rb\n\n\n", "a\rb|||"},     {6, "abcdef\x1agh\nij", "abc|"},
+                {7, "ab\x1a\ncd", "ab|"},         {8, "", ""},
+                {9, "abcd\x1a", "abc|"},          {10, "a\nbcdefghij\r\nl", "a|bcd|l|"},
+                {11, "xxxxxxxab\nxcd", "ab|cd|"}, {12, "ab\nxxxxxxxx", "ab|"},
+                {13, "abxx\nxx\x1axy\n", "abx|"}};
+    for (const auto &r : rows) {
+        WriteBytes(File("text"), r.text);
+        for (bool fromFile : {false, true}) {
+            char buffer[4];
+            TextLines lines;
+            std::uint64_t size = 0;
+            if (fromFile) {
+                ASSERT_EQ(OpenTextLines(File("text").c_str(), buffer, sizeof buffer, &lines), 1);
+                ASSERT_EQ(ReadThroughOnce(&lines, &size), 1);
+                EXPECT_EQ(size, r.text.size()) << "row " << r.row;
+            } else {
+                TextLinesOver(r.text.data(), r.text.size(), buffer, sizeof buffer, &lines);
+            }
+            std::string taken;
+            TextLine line;
+            while (SkipTextBytes(&lines, "x", 1) && TakeBufferedLine(&lines, &line))
+                taken += std::string(line.start, line.length) + "|";
+            EXPECT_EQ(CloseTextLines(&lines), 1);
+            EXPECT_EQ(taken, r.lines) << "row " << r.row << (fromFile ? " from a file" : "");
+        }
+    }
+}

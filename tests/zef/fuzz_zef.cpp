@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes as a configuration file, parsed, looked
 // up, edited, written and opened again. Any overrun, unterminated text or
-// count out of range is a finding.
+// count out of range is a finding, and so is a document that depends on the
+// buffer it was read through (the smallest, or a file's).
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,7 @@
 
 namespace {
 
-ZEFINFO g_info; // about 20 MB: static, as the program keeps it
+ZEFINFO g_info, g_opened; // about 20 MB each: static, as the program keeps it
 
 void Check(bool condition)
 {
@@ -37,6 +38,23 @@ void CheckRecord(const ZEFINFO &info)
             Check((!cls.members[m].used || Terminated(cls.members[m].name)) &&
                   (!cls.inits[m].used || Terminated(cls.inits[m].text)));
     }
+}
+
+// Read from a fresh record, classes and members fill the first slots.
+bool SameDocument(const ZEFINFO &a, const ZEFINFO &b)
+{
+    if (a.classCount != b.classCount || a.memberTotal != b.memberTotal)
+        return false;
+    for (int c = 0; c < a.classCount; c++) {
+        const ZEFCLASS &x = a.classes[c], &y = b.classes[c];
+        if (strcmp(x.name, y.name) != 0 || x.memberCount != y.memberCount)
+            return false;
+        for (int m = 0; m < x.memberCount; m++) {
+            if (strcmp(x.members[m].name, y.members[m].name) != 0 || strcmp(x.inits[m].text, y.inits[m].text) != 0)
+                return false;
+        }
+    }
+    return true;
 }
 
 // raw: a name from the input itself, up to 300 bytes, so some are too long.
@@ -73,8 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // committed to the disk, which would make each run cost milliseconds.
     std::string output = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_zef_" +
                          std::to_string(getpid()) + ".out";
+    FILE *input = fopen(output.c_str(), "wb");
+    Check(input != nullptr && fwrite(data, 1, size, input) == size && fclose(input) == 0);
+    Check(ZEF_OpenFile(output.data(), &g_opened) == ZEF_OK);
     zef_parse_text(reinterpret_cast<const char *>(data), size, &g_info);
     CheckRecord(g_info);
+    Check(SameDocument(g_info, g_opened));
     std::string raw = std::string(reinterpret_cast<const char *>(data), size < 300 ? size : 300).c_str();
     LookupsAndEdits(&g_info, raw.data());
     Check(ZEF_WriteFile(output.data(), &g_info) == ZEF_OK);

@@ -68,11 +68,34 @@ TEST_F(ZefEdit, DeletedClassTakesItsMembersAlong)
     Parse("[Old]\nsecret=1\nother=2\n[Keep]\nk=v\n");
     ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("old"), info.get()));
     EXPECT_EQ(0, ZEF_ExistClass(Str("old"), info.get()) + ZEF_ExistMember(Str("secret"), info.get()));
+    EXPECT_EQ("v", GetInit(info.get(), "K")); // found past the slot freed
     EXPECT_EQ(std::vector<int>({1, 1}), std::vector<int>({info->classCount, info->memberTotal}));
     ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("New"), info.get()));
     EXPECT_EQ(0, info->classes[0].memberCount);
     ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("New"), Str("n"), Str("1"), info.get()));
     EXPECT_EQ("0:[New] n=1\n1:[Keep] k=v\n", Doc());
+}
+
+// Only what was used is cleared, yet a record used, deleted from, renamed
+// and added to reads afterwards byte for byte as a fresh one. A deleted
+// member's slot keeps its text until then.
+TEST_F(ZefEdit, AUsedRecordIsClearedToTheLastByte)
+{
+    auto fresh = std::make_unique<ZEFINFO>();
+    zef_parse_text("[A]\na=1\n[B]\nb=2\n", 16, fresh.get());
+    Parse("[Old]\nx=1\ny=2\nz=3\n[B]\nb=2\n");
+    ASSERT_EQ(ZEF_OK, ZEF_DelMember(Str("y"), info.get()));
+    EXPECT_STREQ("y", info->classes[0].members[1].name);
+    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("old"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("A"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("A"), Str("a"), Str("1"), info.get()));
+    EXPECT_EQ(0, std::memcmp(fresh.get(), info.get(), sizeof(ZEFINFO))); // a new class starts empty
+    ASSERT_EQ(ZEF_OK, ZEF_SetMember(Str("b"), Str(""), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddClass(Str("C"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_AddMember(Str("C"), Str("c"), Str("3"), info.get()));
+    ASSERT_EQ(ZEF_OK, ZEF_DelClass(Str("C"), info.get()));
+    Parse("[A]\na=1\n[B]\nb=2\n");
+    EXPECT_EQ(0, std::memcmp(fresh.get(), info.get(), sizeof(ZEFINFO)));
 }
 
 TEST_F(ZefEdit, AddMemberOnAClearedRecordFailsButMarksItOpened)
