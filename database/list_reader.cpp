@@ -248,10 +248,18 @@ int RemoveChar(char c, char *text)
 
 ListFingerprint FingerprintOf(const std::string &bytes)
 {
-    /* FNV-1a: quick, and a change of any byte changes it. */
+    /* FNV-1a, eight bytes at a time: a change of any byte changes it, at
+       the speed of a read. */
+    const std::uint64_t prime = 1099511628211ull;
     std::uint64_t hash = 14695981039346656037ull;
-    for (char c : bytes)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= bytes.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        hash = (hash ^ word) * prime;
+    }
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * prime;
     ListFingerprint fingerprint;
     fingerprint.present = true;
     fingerprint.size = bytes.size();

@@ -21,6 +21,7 @@ const int TEMPORARY_DIGITS = 4;
    the same moment, or leftovers we could not remove, take one. */
 const int TEMPORARY_TRIES = 32;
 const std::size_t READ_BLOCK = 64 * 1024;
+const std::uint64_t LARGEST_TRUSTED_SIZE = 1ull << 30;
 const std::size_t COPY_BLOCK = 64 * 1024;
 
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
@@ -199,11 +200,16 @@ FileReadResult ReadWholeFile(const char *path, std::string *bytes, FileProblem *
            right to read) is not missing. */
         return opened.kind == FILE_NOT_THERE ? FILE_MISSING : FILE_UNREADABLE;
     }
+    /* One read of the size the system gives, and one more to meet the end;
+       a size beyond the largest taken at its word is no size (some
+       systems give an enormous one for a device). */
+    std::uint64_t size = 0;
+    std::size_t block = SizeOfFile(file, &size) && size < LARGEST_TRUSTED_SIZE ? size + 1 : READ_BLOCK;
     std::size_t have = 0;
     for (;;) {
-        bytes->resize(have + READ_BLOCK);
+        bytes->resize(have + block);
         std::size_t got = 0;
-        if (!ReadSome(file, &(*bytes)[have], READ_BLOCK, &got, problem)) {
+        if (!ReadSome(file, &(*bytes)[have], block, &got, problem)) {
             CloseFile(file, nullptr);
             bytes->clear();
             return FILE_UNREADABLE;
@@ -211,6 +217,7 @@ FileReadResult ReadWholeFile(const char *path, std::string *bytes, FileProblem *
         have += got;
         if (got == 0)
             break;
+        block = READ_BLOCK;
     }
     bytes->resize(have);
     CloseFile(file, nullptr);

@@ -21,6 +21,9 @@ bool OpenToRead(const char *path, FileHandle *file, FileProblem *problem);
 bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *got, FileProblem *problem);
 /* The next read starts again at the file's first byte. */
 bool RewindFile(FileHandle file, FileProblem *problem);
+/* The size the system gives for an open file; false when it gives none (a
+   reader then grows as it goes). */
+bool SizeOfFile(FileHandle file, std::uint64_t *size);
 /* Creates the file, failing with FILE_NAME_TAKEN when the name exists. */
 bool CreateNewFile(const char *path, FileHandle *file, FileProblem *problem);
 bool WriteAll(FileHandle file, const char *bytes, std::size_t size, FileProblem *problem);

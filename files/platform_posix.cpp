@@ -90,6 +90,15 @@ bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *
     }
 }
 
+bool SizeOfFile(FileHandle file, std::uint64_t *size)
+{
+    struct stat info;
+    if (fstat(Descriptor(file), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    *size = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
+
 bool RewindFile(FileHandle file, FileProblem *problem)
 {
     return lseek(Descriptor(file), 0, SEEK_SET) == 0 || Fail(problem, errno);

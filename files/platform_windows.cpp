@@ -142,6 +142,15 @@ bool ReadSome(FileHandle file, char *buffer, std::size_t capacity, std::size_t *
     return true;
 }
 
+bool SizeOfFile(FileHandle file, std::uint64_t *size)
+{
+    LARGE_INTEGER length;
+    if (!GetFileSizeEx(Handle(file), &length))
+        return false;
+    *size = static_cast<std::uint64_t>(length.QuadPart);
+    return true;
+}
+
 bool RewindFile(FileHandle file, FileProblem *problem)
 {
     LARGE_INTEGER start = {};
