@@ -14,8 +14,6 @@ namespace {
 
 bool IsCategory(int category) { return category >= 1 && category <= CATEGORY_COUNT; }
 
-bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == TEXT_END_MARK; }
-
 /* The records the user would count in kept text: its lines holding
    something, seven to a record, a last part a record of its own. */
 int RecordsIn(const char *bytes, std::size_t size)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "database/database.h"
+#include "files/files.h"
 
 /* The seven lines of a record, in file order. */
 enum RecordLine {
@@ -47,8 +48,9 @@ int CategoryOfKeyword(const char *text);
    seven quoted lines, CR LF. */
 void AppendListRecord(std::string *text, const SampleRecord &record, int category);
 
-/* false when the bytes hold nothing but blank lines and Ctrl-Z marks:
-   nothing the user would miss. */
+/* A byte of a blank line, or a Ctrl-Z: nothing the user would miss. */
+inline bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == TEXT_END_MARK; }
+/* false when the bytes hold nothing but blank lines and Ctrl-Z marks. */
 bool HoldsText(const char *bytes, std::size_t size);
 
 /* ---- What a reading keeps aside --------------------------------------- */

@@ -31,8 +31,6 @@ struct RecordLines {
     int taken;
 };
 
-bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 ListText StartListText(const char *bytes, std::size_t size)
 {
     ListText in = {TextCursorOver(bytes, size), nullptr};
