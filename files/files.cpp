@@ -259,8 +259,6 @@ int BeginReplacing(const char *target, FileReplacement *replacement)
         if (length < 0 || static_cast<std::size_t>(length) >= sizeof replacement->target)
             return SetProblem(&replacement->problem, FILE_FAILED);
     }
-    if (IsFolder(replacement->target))
-        return SetProblem(&replacement->problem, FILE_IN_THE_WAY);
     RemoveLeftovers(replacement->target);
     return CreateTemporary(replacement);
 }

@@ -59,9 +59,11 @@ TEST_F(Files, ASaveReplacesTheWholeFileAndTouchesNothingElse)
     WriteBytes(File("list.tmp.ro"), "theirs, read-only");
     fs::permissions(File("list.tmp.ro"), WRITE_RIGHTS, fs::perm_options::remove);
     WriteBytes(File("list.~pel0a1b.tmp"), "our leftover");
+    WriteBytes(File("list.~pel0a1b.tmp.txt"), "theirs, named much like ours");
+    WriteBytes(File("list.~pelnote.tmp"), "theirs again");
     ASSERT_EQ(Save(File("list")), 1);
     EXPECT_EQ(ReadBytes(File("list")), NEW);
-    EXPECT_EQ(Names(folder), "list list.tmp list.tmp.ro");
+    EXPECT_EQ(Names(folder), "list list.tmp list.tmp.ro list.~pel0a1b.tmp.txt list.~pelnote.tmp");
     EXPECT_EQ(ReadBytes(File("list.tmp")) + "|" + ReadBytes(File("list.tmp.ro")), "theirs|theirs, read-only");
     ASSERT_EQ(Save(File("empty"), ""), 1);
     EXPECT_EQ(ReadBytes(File("empty")), "");
