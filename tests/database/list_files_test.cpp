@@ -211,7 +211,10 @@ TEST_F(ListFiles, AListChangedBehindTheLoadIsWrittenOnlyAsAnswered)
     /* What a save wrote is the version the next save expects. */
     RemoveSample(CategoryListOf(state.get(), STYLE_DANCE, 1), 0);
     EXPECT_EQ(Save(state.get(), &report) + report.keptBesideCount, 1);
-    /* Theirs was replaced twice, kept once; then the list the last load read. */
+    AppendSample(CategoryListOf(state.get(), STYLE_DANCE, 1), {"7", "C:\\b.pxd", "", nullptr, "2", "B", ""}, 1);
+    EXPECT_EQ(Save(state.get(), &report) + report.keptBesideCount, 1);
+    /* Theirs was replaced twice, kept once; then the list the last load
+       read, and what the first of the last two saves wrote. */
     std::string history;
     for (const HistoryEntry &entry : ReadHistory(folder.c_str()))
         for (int style = 0; style < STYLE_COUNT; ++style) {
@@ -219,7 +222,7 @@ TEST_F(ListFiles, AListChangedBehindTheLoadIsWrittenOnlyAsAnswered)
             if (entry.holds[style] && ReadHistoryList(entry, style, &bytes) == FILE_READ)
                 history += std::string(1, "DRH"[style]) + ":" + bytes + "|";
         }
-    EXPECT_EQ(history, "D:" + theirs + "|D:" + LOOP_A + "|");
+    EXPECT_EQ(history, "D:" + theirs + "|D:" + LOOP_A + "|D:|");
     SetHistoryFolder("");
 }
 

@@ -61,9 +61,10 @@ TEST_F(Files, ASaveReplacesTheWholeFileAndTouchesNothingElse)
     WriteBytes(File("list.~pel0a1b.tmp"), "our leftover");
     WriteBytes(File("list.~pel0a1b.tmp.txt"), "theirs, named much like ours");
     WriteBytes(File("list.~pelnote.tmp"), "theirs again");
+    WriteBytes(File("list.~pel0a1b.txt"), "and again");
     ASSERT_EQ(Save(File("list")), 1);
     EXPECT_EQ(ReadBytes(File("list")), NEW);
-    EXPECT_EQ(Names(folder), "list list.tmp list.tmp.ro list.~pel0a1b.tmp.txt list.~pelnote.tmp");
+    EXPECT_EQ(Names(folder), "list list.tmp list.tmp.ro list.~pel0a1b.tmp.txt list.~pel0a1b.txt list.~pelnote.tmp");
     EXPECT_EQ(ReadBytes(File("list.tmp")) + "|" + ReadBytes(File("list.tmp.ro")), "theirs|theirs, read-only");
     ASSERT_EQ(Save(File("empty"), ""), 1);
     EXPECT_EQ(ReadBytes(File("empty")), "");
