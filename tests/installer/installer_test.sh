@@ -32,17 +32,15 @@ trap '[ -z "${PELMORA_XVFB_PID:-}" ] || kill "$PELMORA_XVFB_PID"' EXIT
 # What an earlier run that failed half-way may have left.
 rm -rf "$DIR" "$LINK" "$CHECK_LINK"; wine reg delete "$KEY" /f >"$LOG-reg.log" 2>&1
 # The user's PATH of its usual type, with a variable that stays unexpanded.
-{ wine reg add "$ENV" /v Path /t REG_EXPAND_SZ /d "$USER_PATH" /f && wine reg export "$ENV" "$LOG-path.reg" /y; } \
-  >"$LOG-reg.log" 2>&1 || fail "setting the user's PATH"
+wine reg add "$ENV" /v Path /t REG_EXPAND_SZ /d "$USER_PATH" /f >"$LOG-reg.log" 2>&1 || fail "setting the PATH"
+wine reg export "$ENV" "$LOG-path.reg" /y >"$LOG-reg.log" 2>&1
 
 wine "$ROOT/build/windows/Pelmora-2.20-setup.exe" /S >"$LOG-setup.log" 2>&1 || fail "setup.exe /S"
 [ "$(cd "$DIR" && LC_ALL=C ls | tr '\n' ' ')" = "LISEZMOI.txt Pelmora.exe Uninstall.exe ZEF.dll pelmora-lists.exe " ] \
   || fail "installed files: $(ls "$DIR")"
 [ -f "$LINK" ] || fail "no Start-menu shortcut"
-tr -d '\0' <"$CHECK_LINK" | grep -Fq '/c ""C:\Program Files\Pelmora\pelmora-lists.exe" check & pause"' \
-  || fail "no shortcut running pelmora-lists check"
-[ "$(user_path)" = "    Path    REG_EXPAND_SZ    $USER_PATH;C:\Program Files\Pelmora" ] \
-  || fail "PATH after install: $(user_path)"
+tr -d '\0' <"$CHECK_LINK" | grep -Fq '/c ""C:\Program Files\Pelmora\pelmora-lists.exe" check & pause"' || fail "no check shortcut"
+[ "$(user_path)" = "    Path    REG_EXPAND_SZ    $USER_PATH;C:\Program Files\Pelmora" ] || fail "PATH: $(user_path)"
 wine reg query "$KEY" >"$LOG-reg.log" 2>&1 || fail "no uninstall entry"
 for value in 'DisplayName +REG_SZ +Pelmora 2\.20' 'DisplayVersion +REG_SZ +2\.20[[:space:]]*$' \
   'Publisher +REG_SZ +Les d.veloppeurs de Pelmora' \
