@@ -40,15 +40,17 @@ pelmora_wine_stop() {
 # Starts Xvfb on a free display unless a working one is given; sets DISPLAY
 # and PELMORA_XVFB_PID. The lock and socket of a display whose server is
 # gone (a run that was killed) are cleared instead of skipped for ever.
+# Another user's server counts as alive (kill -0 cannot tell), and another
+# user's stale lock, which cannot be cleared, is passed by as well.
 pelmora_xvfb() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
   local n=${PELMORA_XVFB_DISPLAY:-97} holder
   while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do
     holder=$(tr -dc '0-9' </tmp/.X$n-lock 2>/dev/null)
-    if [ -n "$holder" ] && kill -0 "$holder" 2>/dev/null; then
+    if [ -n "$holder" ] && [ -e "/proc/$holder" ]; then
       n=$((n + 1))
     else
-      rm -f /tmp/.X$n-lock /tmp/.X11-unix/X$n
+      rm -f /tmp/.X$n-lock /tmp/.X11-unix/X$n 2>/dev/null || n=$((n + 1))
     fi
   done
   Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
