@@ -14,6 +14,8 @@
 #define INTRO_HEIGHT 113
 #define INTRO_TICK_MS 1000
 #define INTRO_LAST_TICK 3
+/* ShellExecute's results up to this one are errors. */
+#define SHELL_EXECUTE_FAILED 32
 
 namespace {
 
@@ -37,7 +39,14 @@ void OnIntroTick(HWND hwnd)
 
 } // namespace
 
-void OpenHomePage(HWND owner) { ShellExecuteA(owner, "open", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL); }
+/* The user's default browser; when Windows has none for web addresses, the
+   user is told where to go instead of nothing happening. */
+void OpenHomePage(HWND owner)
+{
+    HINSTANCE started = ShellExecuteA(owner, "open", HOME_PAGE_URL, nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(started) <= SHELL_EXECUTE_FAILED)
+        ShowProgramMessage(TEXT_NO_BROWSER, MB_OK | MB_ICONINFORMATION, owner);
+}
 
 void ShowIntro(void)
 {

@@ -15,6 +15,8 @@
 
 #define HOME_PAGE_URL "https://pelmora.example/"
 #define CONTACT_ADDRESS "contact@pelmora.example"
+#define TEXT_NO_BROWSER                                                                                                \
+    "Aucun navigateur web n'a pu être ouvert. Le site de Pelmora est à l'adresse " HOME_PAGE_URL " ."
 
 #define TEXT_ABOUT                                                                                                     \
     BLANKS_8 "Pelmora - (c) 2003 Les développeurs de Pelmora" BLANKS_23 "\n"                                           \

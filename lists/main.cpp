@@ -2,7 +2,8 @@
  * pelmora-lists.exe: the console's side. Arguments reach the tool in the
  * lists' code page, strictly: one it cannot write (a name in another
  * script) is refused, never passed on with "?" in it. What the tool prints
- * is UTF-8, written as bytes.
+ * is UTF-8, written as bytes to a file or a pipe and shown as such in a
+ * console.
  */
 #include <cstdio>
 #include <string>
@@ -21,6 +22,25 @@
 
 namespace {
 
+/* A console shows the text whatever its code page; a file or a pipe gets
+   the UTF-8 bytes. */
+void Put(std::FILE *stream, const std::string &text)
+{
+#ifdef _WIN32
+    HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    int length = text.empty() ? 0 : MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+    if (length > 0 && GetConsoleMode(handle, &mode)) {
+        std::wstring wide(length, L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), &wide[0], length);
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), DWORD(wide.size()), &written, nullptr);
+        return;
+    }
+#endif
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
 /* The refusal, the argument shown as the console gave it (UTF-8). */
 int RefuseArgument(const std::string &utf8)
 {
@@ -28,7 +48,7 @@ int RefuseArgument(const std::string &utf8)
     std::snprintf(message, sizeof message, "pelmora-lists : " TOOL_ARGUMENT_OUTSIDE_CODE_PAGE "\n", "\x01");
     std::string told = Cp1252ToUtf8(message);
     told.replace(told.find('\x01'), 1, utf8);
-    std::fwrite(told.data(), 1, told.size(), stderr);
+    Put(stderr, told);
     return TOOL_ERROR;
 }
 
@@ -84,7 +104,7 @@ int main(int argc, char **argv)
     UseThePlatformsHistoryFolder();
     std::string out, err;
     int code = RunListsTool(arguments, &out, &err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
+    Put(stdout, out);
+    Put(stderr, err);
     return std::fflush(stdout) == 0 ? code : TOOL_ERROR;
 }
