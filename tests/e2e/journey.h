@@ -135,11 +135,13 @@ inline bool SetText(HWND dialog, int controlId, const std::string &text)
 /* Posted, so that it returns even when the button opens a modal box. */
 inline void Click(HWND window, int id = 0) { PostMessageW(id != 0 ? GetDlgItem(window, id) : window, BM_CLICK, 0, 0); }
 
-/* True once the dialog is gone. */
+/* True once the dialog is gone. The button is looked for before it is
+   pressed: a quick program has destroyed it by the time the press returns. */
 inline bool Press(HWND dialog, int buttonId)
 {
+    const bool there = GetDlgItem(dialog, buttonId) != nullptr;
     Click(dialog, buttonId);
-    return GetDlgItem(dialog, buttonId) != nullptr && WaitUntil([&] { return !IsWindow(dialog); });
+    return there && WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 /* The window in front, once its thread has caught up. */
