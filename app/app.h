@@ -8,6 +8,7 @@
 #define PELMORA_APP_H
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "database/category_display.h"
 #include "database/database.h"
@@ -51,6 +52,19 @@ void CloseCurrentDialog(void);
    that no longer exists. */
 void ForgetDialog(HWND dialog);
 
+/* A form's keyboard, from its WM_INITDIALOG: Enter presses defaultButton
+   (Esc sends IDCANCEL, which every form takes as its Annuler), and the
+   focus starts in firstField with its text selected. Posted, because the
+   form is shown and activated only once its creation ends, and activation
+   would put the focus on its first tab stop. */
+inline void StartFormKeyboard(HWND form, int firstField, int defaultButton)
+{
+    SendMessageA(form, DM_SETDEFID, defaultButton, 0);
+    PostMessageA(form, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(form, firstField)), TRUE);
+}
+/* A text box refuses, while typing, what its field cannot hold. */
+inline void LimitField(HWND form, int field, int limit) { SendDlgItemMessageA(form, field, EM_LIMITTEXT, limit, 0); }
+
 /* A modal message box with the program's caption, owned by owner, or by
    the main window when it exists. Returns the button pressed. */
 int ShowProgramMessage(const char *text, UINT style, HWND owner = nullptr);
@@ -77,6 +91,38 @@ void OpenHomePage(HWND owner);
 /* Main window */
 void CreateMainWindow(void);
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+/* The three buttons of pane k (0 loop .. 8 rap): identifier
+   PANE_BUTTON_ID(k, kind). Pressing one from the keyboard or a menu does
+   nothing while it is disabled. */
+enum PaneButtonKind { PANE_ADD = 0, PANE_MODIFY = 1, PANE_DELETE = 2 };
+void PressPaneButton(int pane, int kind);
+/* The pane (0..8) whose list, label or button that is; -1 for none. */
+int PaneOfControl(HWND control);
+
+/* The keyboard, from the message loop: the program's shortcuts (table 700)
+   whichever window has the focus; the main window's own keys (table 701)
+   while the focus is in it; the form open gets its dialog keys. true when
+   the message was taken. */
+bool TranslateProgramKeys(MSG *message);
+/* The main window is no dialog: the focus goes back to the control that
+   had it when the window was left, and Tab, Shift+Tab, F6 and Shift+F6 are
+   moved here. */
+void RememberMainFocus(void);
+void RestoreMainFocus(void);
+void MoveMainFocus(bool backwards);
+void FocusNextPaneList(int step);
+/* Enter, Suppr, Inser, a double-click and the context menu on a list. */
+void SubclassPaneList(HWND list);
+/* Files dropped on the main window (OLE drag and drop, or WM_DROPFILES)
+   go to the pane under the pointer. */
+void AcceptDroppedFiles(void);
+void OnDropFiles(HDROP drop);
+
+/* Shows that style (its mark in the Musique menu, its panes) unless shown. */
+void ShowStyle(int style);
+/* The entry at slot of that category shown: its style, its row selected
+   and in view, the focus on its list. */
+void ShowEntry(int style, int category, int slot);
 
 /* The closing sequence: runs once per run, whichever of Quit, the close
    box, the window's destruction or the end of the Windows session comes

@@ -14,6 +14,7 @@
 
 #include "app/app.h"
 #include "app/program_texts.h"
+#include "editing/editing.h"
 #include "settings/settings.h"
 #include "settings/system_dialog.h"
 
@@ -158,5 +159,6 @@ void SwitchEjayFolder(const char *folder)
     std::memcpy(g_appState.styles, next->styles, sizeof g_appState.styles);
     std::memcpy(g_appState.settings.ejayDir, next->settings.ejayDir, sizeof g_appState.settings.ejayDir);
     g_listsLoad = load;
+    ForgetListEdits();
     ShowCategoryLists(&g_appState, g_appState.settings.currentStyle, ALL_CATEGORIES);
 }

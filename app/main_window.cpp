@@ -1,6 +1,7 @@
 /*
  * The main window's layout: a fixed 460 x 735 window with menu 501 and nine
  * category panes (label, list box, Add / Modify / Delete), one every 75 px.
+ * Creation order is tab order: each pane's list, then its buttons.
  */
 #include "app/app.h"
 #include "resources/resource.h"
@@ -47,8 +48,8 @@ HWND CreateChild(DWORD exStyle, const char *className, const char *text, DWORD s
 HWND CreatePaneButton(int pane, int kind)
 {
     const PaneLayout &layout = PANES[pane];
-    return CreateChild(0, "BUTTON", BUTTON_TEXTS[kind], BS_FLAT, BUTTON_X, layout.listY + kind * BUTTON_STEP,
-                       BUTTON_WIDTH, BUTTON_HEIGHT, IDC_PANE_FIRST + 3 * pane + kind);
+    return CreateChild(0, "BUTTON", BUTTON_TEXTS[kind], BS_FLAT | WS_TABSTOP, BUTTON_X,
+                       layout.listY + kind * BUTTON_STEP, BUTTON_WIDTH, BUTTON_HEIGHT, PANE_BUTTON_ID(pane, kind));
 }
 
 void CreatePane(int pane)
@@ -56,12 +57,16 @@ void CreatePane(int pane)
     const PaneLayout &layout = PANES[pane];
     g_hCategoryLabel[pane] =
         CreateChild(0, "STATIC", layout.caption, SS_LEFT, CONTROL_X, layout.labelY, layout.labelWidth, LABEL_HEIGHT, 0);
-    /* No LBS_ bits: unsorted, so row r stays slot r of the category. */
-    g_hCategoryList[pane] = CreateChild(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_VSCROLL, CONTROL_X, layout.listY,
-                                        LIST_WIDTH, layout.listHeight, 0);
-    g_hAddButton[pane] = CreatePaneButton(pane, 0);
-    g_hModifyButton[pane] = CreatePaneButton(pane, 1);
-    g_hDeleteButton[pane] = CreatePaneButton(pane, 2);
+    /* Unsorted, so row r stays slot r of the category; drawn here (see
+       DrawSampleRow), keeping each row's text. */
+    g_hCategoryList[pane] =
+        CreateChild(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                    CONTROL_X, layout.listY, LIST_WIDTH, layout.listHeight, 0);
+    FitRowsToFont(g_hCategoryList[pane]);
+    SubclassPaneList(g_hCategoryList[pane]);
+    g_hAddButton[pane] = CreatePaneButton(pane, PANE_ADD);
+    g_hModifyButton[pane] = CreatePaneButton(pane, PANE_MODIFY);
+    g_hDeleteButton[pane] = CreatePaneButton(pane, PANE_DELETE);
 }
 
 } // namespace
@@ -80,4 +85,18 @@ void CreateMainWindow(void)
     }
     CheckMenuRadioItem(g_hMenu, IDM_DANCE, IDM_HIPHOP, IDM_DANCE, MF_BYCOMMAND);
     ShowCategoryLists(&g_appState, g_appState.settings.currentStyle, ALL_CATEGORIES);
+    AcceptDroppedFiles();
+    RestoreMainFocus();
+}
+
+int PaneOfControl(HWND control)
+{
+    for (int pane = 0; control != nullptr && pane < CATEGORY_COUNT; pane++) {
+        for (HWND own : {g_hCategoryLabel[pane], g_hCategoryList[pane], g_hAddButton[pane], g_hModifyButton[pane],
+                         g_hDeleteButton[pane]}) {
+            if (own == control)
+                return pane;
+        }
+    }
+    return -1;
 }

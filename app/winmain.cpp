@@ -149,8 +149,9 @@ int RunMessageLoop(void)
 {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateProgramKeys(&message))
+            continue;
         TranslateMessage(&message);
-        TranslateAcceleratorA(g_hMainWnd, g_hAccel, &message);
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);

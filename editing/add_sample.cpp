@@ -15,6 +15,7 @@
 
 #include "app/app.h"
 #include "editing/editing.h"
+#include "editing/editing_inside.h"
 #include "editing/form_text.h"
 #include "resources/resource.h"
 
@@ -32,25 +33,6 @@ AddFormContext s_addForm;
 
 /* Double NUL terminated: one description, one pattern. */
 const char PXD_FILTER[] = "Sample PXD Ejay (*.pxd)\0*.pxd\0";
-
-/* Runs the file chooser in its own buffer of capacity characters. TRUE only
-   when the user chose a file; a cancelled or failed chooser (a path longer
-   than the buffer, for one) gives FALSE. */
-BOOL ChooseSampleFile(char *path, DWORD capacity)
-{
-    OPENFILENAMEA chooser;
-    ZeroMemory(&chooser, sizeof chooser);
-    path[0] = '\0';
-    chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    chooser.hwndOwner = g_hMainWnd;
-    chooser.lpstrFilter = PXD_FILTER;
-    chooser.lpstrFile = path;
-    chooser.nMaxFile = capacity;
-    chooser.lpstrTitle = "Ajouter un Sample PXD Ejay";
-    chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    chooser.lpstrDefExt = "pxd";
-    return GetOpenFileNameA(&chooser) == TRUE;
-}
 
 /* Each text is cut to its field's width less the terminator. */
 void ReadAddFormTexts(HWND hDlg, FormTexts *texts)
@@ -72,10 +54,12 @@ void ConfirmAddition(HWND hDlg)
     CleanFormTexts(&texts);
     const int style = g_appState.settings.currentStyle;
     CategoryList *list = CategoryListOf(&g_appState, style, s_addForm.category);
+    const int countBefore = list != nullptr ? list->count : 0;
     if (!AppendSample(list, AddedSampleFields(texts), s_addForm.category)) {
         ShowProgramMessage(CATEGORY_FULL_MESSAGE, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
+    LogAppended(&g_undoLog, g_appState, style, s_addForm.category, countBefore);
     ShowCategoryLists(&g_appState, style, s_addForm.category);
     DestroyWindow(hDlg);
 }
@@ -84,15 +68,25 @@ void OnAddFormCommand(HWND hDlg, int command)
 {
     switch (command) {
     case IDC_ADD_OK: ConfirmAddition(hDlg); break;
-    case IDC_ADD_CANCEL: DestroyWindow(hDlg); break;
+    case IDC_ADD_CANCEL:
+    case IDCANCEL: DestroyWindow(hDlg); break;
     default: break;
     }
+}
+
+void OnAddFormInit(HWND hDlg)
+{
+    CloseCurrentDialog();
+    LimitField(hDlg, IDC_ADD_NAME1, NAME_LINE_LIMIT);
+    LimitField(hDlg, IDC_ADD_NAME2, NAME_LINE_LIMIT);
+    LimitField(hDlg, IDC_ADD_DURATION, DURATION_LIMIT);
+    StartFormKeyboard(hDlg, IDC_ADD_NAME1, IDC_ADD_OK);
 }
 
 INT_PTR CALLBACK AddSampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG: CloseCurrentDialog(); return TRUE;
+    case WM_INITDIALOG: OnAddFormInit(hDlg); return FALSE;
     case WM_COMMAND: OnAddFormCommand(hDlg, LOWORD(wParam)); return FALSE;
     case WM_CLOSE: DestroyWindow(hDlg); return FALSE;
     case WM_DESTROY: ForgetDialog(hDlg); return FALSE;
@@ -102,10 +96,27 @@ INT_PTR CALLBACK AddSampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
+BOOL ChooseSampleFile(HWND owner, const char *title, const char *folder, char *path, DWORD capacity)
+{
+    OPENFILENAMEA chooser;
+    ZeroMemory(&chooser, sizeof chooser);
+    path[0] = '\0';
+    chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    chooser.hwndOwner = owner;
+    chooser.lpstrFilter = PXD_FILTER;
+    chooser.lpstrFile = path;
+    chooser.nMaxFile = capacity;
+    chooser.lpstrInitialDir = folder != nullptr && folder[0] != '\0' ? folder : nullptr;
+    chooser.lpstrTitle = title;
+    chooser.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    chooser.lpstrDefExt = "pxd";
+    return GetOpenFileNameA(&chooser) == TRUE;
+}
+
 void AddSample(void)
 {
     char chosenPath[sizeof s_addForm.samplePath];
-    if (!ChooseSampleFile(chosenPath, sizeof chosenPath))
+    if (!ChooseSampleFile(g_hMainWnd, "Ajouter un Sample PXD Ejay", nullptr, chosenPath, sizeof chosenPath))
         return;
     s_addForm.category = g_selectedCategory;
     std::snprintf(s_addForm.samplePath, sizeof s_addForm.samplePath, "%s", chosenPath);

@@ -5,6 +5,7 @@
  */
 #include "app/app.h"
 #include "editing/editing.h"
+#include "editing/editing_inside.h"
 #include "editing/form_text.h"
 #include "editing/modify_sample.h"
 
@@ -20,7 +21,10 @@ void DeleteSample(AppState *state, int category)
     if (!IsEditableSlot(list, index))
         return;
     FormatDeleteQuestion(list->slots[index], g_textBuffer, sizeof g_textBuffer);
-    if (ShowProgramMessage(g_textBuffer, MB_YESNO | MB_ICONEXCLAMATION) == IDYES && RemoveSample(list, index))
+    const SampleRecord removed = list->slots[index];
+    if (ShowProgramMessage(g_textBuffer, MB_YESNO | MB_ICONEXCLAMATION) == IDYES && RemoveSample(list, index)) {
+        LogRemoved(&g_undoLog, style, category, index, removed);
         NotifyCategoryListChanged(style, category);
+    }
     ShowCategoryLists(state, state->settings.currentStyle, category);
 }

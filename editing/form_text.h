@@ -22,6 +22,12 @@ struct FormTexts {
     char path[sizeof(SampleRecord::path)];
 };
 
+/* The most characters a form's text box takes: its field less the
+   terminator, so what the box shows is what is stored. */
+const int NAME_LINE_LIMIT = sizeof(SampleRecord::nameLine1) - 1;
+const int DURATION_LIMIT = sizeof(SampleRecord::duration) - 1;
+const int PATH_LIMIT = sizeof(SampleRecord::path) - 1;
+
 /* Told when an addition finds its list full (the style shown was switched,
    while the form was open, to one whose list holds 500 entries). */
 extern const char CATEGORY_FULL_MESSAGE[];

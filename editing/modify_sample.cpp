@@ -1,15 +1,21 @@
 /*
  * The Modify form (dialog 515): the "&Modifier" button of a pane opens this
  * modeless form on the selected entry; confirming writes its two name lines,
- * its duration and its path back into the same slot.
+ * its duration and its path back into the same slot. Its "..." chooses the
+ * sample file again, from the folder the old one was in.
  *
  * The form edits a slot, and a deletion in the same list moves the entries
  * behind it. Rather than follow its entry, the form closes without writing
  * whenever its list loses an entry: it can then never overwrite a
  * different entry nor write into a free slot.
  */
+#include <cstdio>
+#include <cstring>
+
 #include "app/app.h"
 #include "editing/editing.h"
+#include "editing/editing_inside.h"
+#include "editing/editing_texts.h"
 #include "editing/form_text.h"
 #include "editing/modify_sample.h"
 #include "resources/resource.h"
@@ -45,9 +51,34 @@ void OnModifyFormInit(HWND hDlg)
     s_modifyForm.category = g_selectedCategory;
     s_modifyForm.index = g_selectedIndex;
     s_hModifyForm = hDlg;
+    LimitField(hDlg, IDC_MODIFY_NAME1, NAME_LINE_LIMIT);
+    LimitField(hDlg, IDC_MODIFY_NAME2, NAME_LINE_LIMIT);
+    LimitField(hDlg, IDC_MODIFY_DURATION, DURATION_LIMIT);
+    LimitField(hDlg, IDC_MODIFY_PATH, PATH_LIMIT);
     const CategoryList *list = ModifiedList();
     if (IsEditableSlot(list, s_modifyForm.index))
         FillModifyForm(hDlg, list->slots[s_modifyForm.index]);
+    StartFormKeyboard(hDlg, IDC_MODIFY_NAME1, IDC_MODIFY_OK);
+}
+
+/* The folder of the path shown, while it is there; else Ejay's. */
+void FolderToChooseFrom(HWND hDlg, char *folder, std::size_t capacity)
+{
+    GetDlgItemTextA(hDlg, IDC_MODIFY_PATH, folder, static_cast<int>(capacity));
+    char *lastSeparator = std::strrchr(folder, '\\');
+    if (lastSeparator != nullptr)
+        *lastSeparator = '\0';
+    if (lastSeparator == nullptr || !IsFolder(folder))
+        std::snprintf(folder, capacity, "%s", g_appState.settings.ejayDir);
+}
+
+/* The chosen file only fills the path box: Modifier still confirms. */
+void OnChooseSampleAgain(HWND hDlg)
+{
+    char folder[sizeof(SampleRecord::path)], chosen[sizeof(SampleRecord::path)];
+    FolderToChooseFrom(hDlg, folder, sizeof folder);
+    if (ChooseSampleFile(hDlg, TEXT_CHOOSE_SAMPLE_TITLE, folder, chosen, sizeof chosen))
+        SetDlgItemTextA(hDlg, IDC_MODIFY_PATH, chosen);
 }
 
 /* Each text is cut to its field's width less the terminator. */
@@ -67,7 +98,9 @@ void ConfirmModification(HWND hDlg)
         FormTexts texts = {};
         ReadModifyFormTexts(hDlg, &texts);
         CleanFormTexts(&texts);
+        const SampleRecord before = list->slots[s_modifyForm.index];
         StoreFormTexts(&list->slots[s_modifyForm.index], texts);
+        LogChanged(&g_undoLog, g_appState, s_modifyForm.style, s_modifyForm.category, s_modifyForm.index, before);
         ShowCategoryLists(&g_appState, g_appState.settings.currentStyle, s_modifyForm.category);
     }
     DestroyWindow(hDlg);
@@ -77,7 +110,9 @@ void OnModifyFormCommand(HWND hDlg, int command)
 {
     switch (command) {
     case IDC_MODIFY_OK: ConfirmModification(hDlg); break;
-    case IDC_MODIFY_CANCEL: DestroyWindow(hDlg); break;
+    case IDC_MODIFY_BROWSE: OnChooseSampleAgain(hDlg); break;
+    case IDC_MODIFY_CANCEL:
+    case IDCANCEL: DestroyWindow(hDlg); break;
     default: break;
     }
 }
@@ -92,7 +127,7 @@ void OnModifyFormDestroy(HWND hDlg)
 INT_PTR CALLBACK ModifySampleDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG: OnModifyFormInit(hDlg); return TRUE;
+    case WM_INITDIALOG: OnModifyFormInit(hDlg); return FALSE;
     case WM_COMMAND: OnModifyFormCommand(hDlg, LOWORD(wParam)); return FALSE;
     case WM_CLOSE: DestroyWindow(hDlg); return FALSE;
     case WM_DESTROY: OnModifyFormDestroy(hDlg); return FALSE;

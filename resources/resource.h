@@ -41,9 +41,25 @@
    has the identifier IDC_PANE_FIRST + 3 * k + j. */
 #define IDC_PANE_FIRST 600
 #define IDC_PANE_LAST 626
+#define PANE_BUTTON_ID(pane, kind) (IDC_PANE_FIRST + 3 * (pane) + (kind))
 
 /* Accelerator table */
 #define IDA_MAIN 700
+
+/* The main window's own keys, translated only while it has the focus, and
+   a list's context menu: commands on the pane that has the focus, Find,
+   Undo, and moving the focus. */
+#define IDA_MORE 701
+#define IDM_PANEMENU 702
+#define IDM_PANE_ADD 530
+#define IDM_PANE_MODIFY 531
+#define IDM_PANE_DELETE 532
+#define IDM_FIND 533
+#define IDM_UNDO 534
+#define IDM_NEXT_PANE 535
+#define IDM_PREVIOUS_PANE 536
+#define IDM_NEXT_CONTROL 537
+#define IDM_PREVIOUS_CONTROL 538
 
 /* Add form */
 #define IDD_ADDSAMPLE 507
@@ -65,6 +81,15 @@
 #define IDC_MODIFY_DURATION 520
 #define IDC_MODIFY_GROUP 521
 #define IDC_MODIFY_PATH 523
+#define IDC_MODIFY_BROWSE 539
+
+/* Find form */
+#define IDD_FIND 540
+#define IDC_FIND_LABEL 541
+#define IDC_FIND_TEXT 542
+#define IDC_FIND_COUNT 543
+#define IDC_FIND_RESULTS 544
+#define IDC_FIND_CLOSE 545
 
 /* System dialog */
 #define IDD_SYSTEM 600

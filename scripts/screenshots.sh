@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the editing screenshots of Pelmora under Wine that the README shows:
 # the end-to-end editing journey saves a PNG of the screen at its telling
-# moments (the Add and Modify forms, the delete question) into
-# build/screenshots/ when PELMORA_E2E_SCREENSHOTS names that folder.
+# moments (the Add and Modify forms, the delete question, a missing sample's
+# grey row, the Find form) into build/screenshots/ when
+# PELMORA_E2E_SCREENSHOTS names that folder.
 #   ./scripts/screenshots.sh [gtest filter]     (default: the journey that takes pictures)
 set -euo pipefail
 cd "$(dirname "$0")/.."

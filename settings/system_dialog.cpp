@@ -58,10 +58,23 @@ void SetCheck(HWND hDlg, int control, bool ticked)
 
 int IsTicked(HWND hDlg, int control) { return IsDlgButtonChecked(hDlg, control) == BST_CHECKED ? 1 : 0; }
 
+/* A group box is no field: the template's tab stops on the two of them
+   would leave the focus on a frame that shows none. */
+void KeepGroupBoxesOutOfTabOrder(HWND hDlg)
+{
+    for (HWND child = GetWindow(hDlg, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_STATIC)
+            SetWindowLongPtrA(child, GWL_STYLE, GetWindowLongPtrA(child, GWL_STYLE) & ~WS_TABSTOP);
+    }
+}
+
 void OnInitDialog(HWND hDlg)
 {
     const AppSettings &settings = g_appState.settings;
     CloseCurrentDialog();
+    KeepGroupBoxesOutOfTabOrder(hDlg);
+    LimitField(hDlg, IDC_SYSTEM_EJAYDIR, EjayFolderLimit());
+    StartFormKeyboard(hDlg, IDC_SYSTEM_EJAYDIR, IDC_SYSTEM_VALIDATE);
     SetDlgItemTextA(hDlg, IDC_SYSTEM_WINDOWSDIR, settings.windowsDir);
     if (s_role == SYSTEM_FIRST_RUN) {
         SetDlgItemTextA(hDlg, IDC_SYSTEM_EJAYDIR, FIRST_RUN_EJAY_DIR);
@@ -212,7 +225,8 @@ void OnCommand(HWND hDlg, int identifier)
     switch (identifier) {
     case IDC_SYSTEM_BROWSE: OnBrowse(hDlg); break;
     case IDC_SYSTEM_VALIDATE: OnValidate(hDlg); break;
-    case IDC_SYSTEM_CANCEL: OnCancel(hDlg); break;
+    case IDC_SYSTEM_CANCEL:
+    case IDCANCEL: OnCancel(hDlg); break;
     default: break;
     }
 }
@@ -220,7 +234,7 @@ void OnCommand(HWND hDlg, int identifier)
 INT_PTR CALLBACK SystemDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(hDlg); return TRUE;
+    case WM_INITDIALOG: OnInitDialog(hDlg); return FALSE;
     case WM_COMMAND: OnCommand(hDlg, LOWORD(wParam)); return FALSE;
     case WM_CLOSE: OnCancel(hDlg); return FALSE;
     case WM_DESTROY: ForgetDialog(hDlg); return FALSE;

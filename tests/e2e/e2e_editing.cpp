@@ -5,7 +5,10 @@
  * following the entry counts, the about box; then adding a chosen PXD file
  * with the Add form, changing an entry with the Modify form, deleting one
  * after the yes/no question, and the list files the program leaves on disk
- * once it is closed.
+ * once it is closed. A second start is worked with the keyboard alone (the
+ * focus, adding, modifying, deleting, finding), then a missing sample is
+ * seen and relinked, files are dropped on a pane, and every edit of that
+ * session is undone, so that the lists it leaves are those it found.
  */
 #include <regex>
 
@@ -41,9 +44,78 @@ protected:
         for (const auto &text : texts)
             EXPECT_TRUE(SetText(form, text.first, text.second)) << "field " << text.first;
     }
+
+    /* ---- The second start ---- */
+
+    /* The first name line of each row, as the row shows it, and whether its
+       sample file is marked missing (LB_GETITEMDATA 1): "Voix 1 0|...". */
+    std::string Rows(int pane)
+    {
+        std::string rows;
+        for (LRESULT row = 0, count = Ask(List(pane), LB_GETCOUNT); row < count; ++row) {
+            const std::string text = Read(List(pane), LB_GETTEXT, row);
+            const std::size_t open = text.find('[') + 1;
+            rows += (row ? "|" : "") + text.substr(open, text.find(']') - open) + " " +
+                    std::to_string(Ask(List(pane), LB_GETITEMDATA, row));
+        }
+        return rows;
+    }
+    ::testing::AssertionResult SoonRows(int pane, const std::string &expected)
+    {
+        std::string seen;
+        const bool same = WaitUntil([&] { return (seen = Rows(pane)) == expected; }, 5000);
+        return ::testing::AssertionResult(same) << "pane " << pane << " shows " << seen << ", not " << expected;
+    }
+    ::testing::AssertionResult SoonFocused(HWND window, HWND control)
+    {
+        const bool there = WaitUntil([&] { return Focused(window) == control; }, 5000);
+        return ::testing::AssertionResult(there) << "the focus is on " << Focused(window) << ", not " << control;
+    }
+    /* A form that comes, the focus in its first text field, all selected. */
+    HWND FormWithFocusOn(int field)
+    {
+        HWND form = WaitFor(Pid(), DialogWith(field));
+        EXPECT_TRUE(form && SoonFocused(form, GetDlgItem(form, field)));
+        const LRESULT selection = Ask(GetDlgItem(form, field), EM_GETSEL);
+        EXPECT_EQ(HIWORD(selection) - LOWORD(selection), int(TextOf(form, field).size())) << "all selected";
+        return form;
+    }
+    /* Keys pressed one after the other in window. */
+    void Keys(HWND window, std::initializer_list<WORD> keys)
+    {
+        for (WORD key : keys)
+            EXPECT_TRUE(TypeKeys(window, {key})) << key;
+    }
+    void ChooseWithKeys(const std::string &typed)
+    {
+        HWND chooser = WaitFor(Pid(), IsFileChooser);
+        ASSERT_TRUE(chooser && TypeText(chooser, typed) && TypeKeys(chooser, {VK_RETURN}));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(chooser); })) << typed;
+    }
+    /* Enter pressed in a form closes it. */
+    void Confirm(HWND form)
+    {
+        ASSERT_TRUE(TypeKeys(form, {VK_RETURN}));
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }));
+    }
+    POINT MiddleOf(HWND window)
+    {
+        RECT area = {};
+        GetWindowRect(window, &area);
+        return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    }
+
+    void MovesTheFocusWithTheKeyboard();
+    void AddsWithTheKeyboard(const std::string &name49);
+    void ModifiesWithTheKeyboard(const std::string &name49);
+    void DeletesWithTheKeyboard();
+    void FindsAndDeletesInAnotherStyle();
+    void RelinksTheMissingSample();
+    void DropsThreeFiles();
+    void UndoesEveryEditInTurn(const std::string &name49);
 };
 
-TEST_F(Editing, TheMainWindowThenAddModifyDelete)
+TEST_F(Editing, TheMainWindowThenAddModifyDeleteThenKeysFindRelinkDropUndo)
 {
     const char *keywords[] = {"loop", "bass", "synthy", "voice", "effect", "drum", "sequence", "special", "rap"};
     const char *tags[] = {"dance", "rave", "hiphop"};
@@ -168,6 +240,169 @@ TEST_F(Editing, TheMainWindowThenAddModifyDelete)
             for (const Sample &sample : pane)
                 written[s] += ListText({sample}, sample.number == "501" ? "\n" : "\r\n");
     EXPECT_EQ(Lists(Dir()), written[0] + "|" + written[1] + "|" + written[2]);
+
+    /* The second start, on files of the Ejay folder: all there but the
+       second voice's. */
+    for (const char *name : {"loop1", "loop2", "voix1", "voix3", "new", "kick", "\xE9t\xE9", "rave"})
+        ASSERT_TRUE(WriteFileBytes(Dir(std::string(name) + ".pxd"), "PXD")) << name;
+    const auto sample = [&](const char *file, const char *keyword, const char *name1, const char *name2) {
+        return Sample{"7", Dir(file), "", keyword, "4", name1, name2};
+    };
+    const std::string dance =
+        ListText({sample("loop1.pxd", "loop", "Boucle 1", "a"), sample("loop2.pxd", "loop", "Boucle 2", "b"),
+                  sample("voix1.pxd", "voice", "Voix 1", "c"), sample("voix2.pxd", "voice", "Voix 2", "d")});
+    const std::string rave = ListText({sample("rave.pxd", "bass", "Voix",
+                                              "\xE9th\xE9r\xE9"
+                                              "e")});
+    ASSERT_TRUE(WriteLists(dance, rave, ""));
+    ASSERT_TRUE(Start() && OpenMainWindow());
+    EXPECT_TRUE(SoonRows(VOICE, "Voix 1 0|Voix 2 1")) << "the missing sample marked";
+    SaveScreenshot("missing-row");
+    const std::string name49 = "Quarante-neuf caract\xE8res tout juste, et pas plus.";
+    MovesTheFocusWithTheKeyboard();
+    AddsWithTheKeyboard(name49);
+    ModifiesWithTheKeyboard(name49);
+    DeletesWithTheKeyboard();
+    FindsAndDeletesInAnotherStyle();
+    RelinksTheMissingSample();
+    DropsThreeFiles();
+    UndoesEveryEditInTurn(name49);
+    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_EQ(Lists(Dir()), dance + "|" + rave + "|") << "every edit undone";
+}
+
+/* In pane order, past what is disabled (the empty bass and synthy lists):
+   {keys, the control then focused}. Alt, released, then M still opens the
+   Musique menu. */
+void Editing::MovesTheFocusWithTheKeyboard()
+{
+    const struct {
+        std::vector<WORD> keys;
+        HWND focused;
+    } moves[] = {{{}, List(LOOP)},       {{VK_TAB}, Button(LOOP, 0)},     {{VK_SHIFT, VK_TAB}, List(LOOP)},
+                 {{VK_F6}, List(VOICE)}, {{VK_SHIFT, VK_F6}, List(LOOP)}, {{VK_F6}, List(VOICE)}};
+    for (const auto &move : moves)
+        EXPECT_TRUE((move.keys.empty() || TypeKeys(main_, move.keys)) && SoonFocused(main_, move.focused))
+            << "after key " << (move.keys.empty() ? 0 : move.keys.back());
+    Keys(main_, {VK_MENU, 'M'});
+    EXPECT_TRUE(WaitFor(Pid(), OfClass("#32768"))) << "no menu";
+    Keys(main_, {VK_ESCAPE, VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return WindowsOf(Pid(), OfClass("#32768")).empty(); }));
+}
+
+/* Inser, the chooser, then the form: Tab between the fields, Enter adds.
+   The 50th character typed is refused; "27" is taken whole. */
+void Editing::AddsWithTheKeyboard(const std::string &name49)
+{
+    ASSERT_TRUE(TypeKeys(main_, {VK_INSERT}));
+    ChooseWithKeys(Dir("new.pxd"));
+    HWND form = FormWithFocusOn(IDC_ADD_NAME1);
+    ASSERT_TRUE(TypeText(form, name49 + "!") && TypeKeys(form, {VK_TAB}) && TypeText(form, "deux") &&
+                TypeKeys(form, {VK_TAB}) && TypeText(form, "27"));
+    Confirm(form);
+    EXPECT_TRUE(SoonRows(VOICE, "Voix 1 0|Voix 2 1|" + name49 + " 0"));
+}
+
+/* Alt+M, the pane's Modifier: the new entry shows what was typed; its
+   first line is typed over. */
+void Editing::ModifiesWithTheKeyboard(const std::string &name49)
+{
+    Keys(main_, {VK_END});
+    ASSERT_TRUE(TypeKeys(main_, {VK_MENU, 'M'}));
+    HWND form = FormWithFocusOn(IDC_MODIFY_NAME1);
+    EXPECT_EQ(TextOf(form, IDC_MODIFY_NAME1) + "|" + TextOf(form, IDC_MODIFY_NAME2) + "|" +
+                  TextOf(form, IDC_MODIFY_DURATION) + "|" + TextOf(form, IDC_MODIFY_PATH),
+              name49 + "|deux|27|" + Dir("new.pxd"));
+    ASSERT_TRUE(TypeText(form, "Nouveau nom"));
+    Confirm(form);
+    EXPECT_TRUE(SoonRows(VOICE, "Voix 1 0|Voix 2 1|Nouveau nom 0"));
+}
+
+/* Suppr asks; Enter answers its first button, Oui. */
+void Editing::DeletesWithTheKeyboard()
+{
+    ASSERT_TRUE(TypeKeys(main_, {VK_SHIFT, VK_F6}) && SoonFocused(main_, List(LOOP)));
+    Keys(main_, {VK_DELETE});
+    HWND box = NextMessage();
+    EXPECT_NE(MessageText(box).find("\"Boucle 1 a\""), std::string::npos) << MessageText(box);
+    ASSERT_TRUE(box && TypeKeys(box, {VK_RETURN}));
+    EXPECT_TRUE(SoonRows(LOOP, "Boucle 2 0"));
+}
+
+/* Ctrl+F, the text, Enter; Tab to the result, Enter: Rave is shown, its
+   row selected and focused, the form still there; deleted there from the
+   list's context menu (Shift+F10, then S). */
+void Editing::FindsAndDeletesInAnotherStyle()
+{
+    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'F'}));
+    HWND find = FormWithFocusOn(IDC_FIND_TEXT);
+    ASSERT_TRUE(TypeText(find, "etheree") && TypeKeys(find, {VK_RETURN}));
+    EXPECT_TRUE(WaitUntil([&] {
+        return Read(GetDlgItem(find, IDC_FIND_RESULTS), LB_GETTEXT, 0) == "Rave, bass, rang 1 : Voix \xE9th\xE9r\xE9"
+                                                                          "e";
+    }));
+    EXPECT_EQ(TextOf(find, IDC_FIND_COUNT), "1 entr\xE9"
+                                            "e(s) trouv\xE9"
+                                            "e(s)");
+    SaveScreenshot("find-form");
+    Keys(find, {VK_TAB, VK_RETURN});
+    EXPECT_TRUE(SoonRows(BASS, "Voix 0") && SoonFocused(main_, List(BASS)));
+    EXPECT_TRUE(IsWindowVisible(find)) << "the form stays";
+    ASSERT_TRUE(TypeKeys(main_, {VK_SHIFT, VK_F10}) && WaitFor(Pid(), OfClass("#32768")));
+    Keys(main_, {'S'});
+    HWND box = NextMessage();
+    ASSERT_TRUE(box && TypeKeys(box, {VK_RETURN}));
+    EXPECT_TRUE(SoonRows(BASS, ""));
+    Keys(find, {VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(find); }));
+    ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'D'}) && SoonRows(VOICE, "Voix 1 0|Voix 2 1|Nouveau nom 0"));
+}
+
+/* A double-click opens the Modify form, Esc closes it. Its "..." opens in
+   the old file's folder: a bare name typed there is a file of that folder.
+   The row is no longer marked. */
+void Editing::RelinksTheMissingSample()
+{
+    PostMessageW(List(VOICE), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    HWND form = WaitFor(Pid(), DialogWith(IDC_MODIFY_NAME1));
+    ASSERT_TRUE(form && TypeKeys(form, {VK_ESCAPE}));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(form); }));
+    ASSERT_TRUE(TypeKeys(main_, {VK_F6}) && SoonFocused(main_, List(VOICE)));
+    Keys(main_, {VK_HOME, VK_DOWN, VK_RETURN});
+    form = FormWithFocusOn(IDC_MODIFY_NAME1);
+    Click(form, IDC_MODIFY_BROWSE);
+    ChooseWithKeys("voix3.pxd");
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(form, IDC_MODIFY_PATH) == Dir("voix3.pxd"); }))
+        << TextOf(form, IDC_MODIFY_PATH);
+    Confirm(form);
+    EXPECT_TRUE(SoonRows(VOICE, "Voix 1 0|Voix 2 0|Nouveau nom 0"));
+}
+
+/* One file listed already, one new, one with an accented name. */
+void Editing::DropsThreeFiles()
+{
+    FileDrag drag({Dir("voix1.pxd"), Dir("\xE9t\xE9.pxd"), Dir("kick.pxd")});
+    ASSERT_TRUE(drag.DropAt(MiddleOf(List(VOICE))));
+    EXPECT_EQ(Answer(IDOK), "2 fichier(s) ajout\xE9(s) \xE0 Dance, voice ; 1 d\xE9j\xE0 list\xE9(s) ; 0 refus\xE9(s).");
+    EXPECT_TRUE(SoonRows(VOICE, "Voix 1 0|Voix 2 0|Nouveau nom 0|\xE9t\xE9 0|kick 0"));
+}
+
+/* Newest first, each shown where it was made: {pane, its rows then}. */
+void Editing::UndoesEveryEditInTurn(const std::string &name49)
+{
+    const struct {
+        const char *edit;
+        int pane;
+        std::string rows;
+    } undone[] = {{"the drop", VOICE, "Voix 1 0|Voix 2 0|Nouveau nom 0"},
+                  {"the relink", VOICE, "Voix 1 0|Voix 2 1|Nouveau nom 0"},
+                  {"the deletion in Rave", BASS, "Voix 0"},
+                  {"the deletion", LOOP, "Boucle 1 0|Boucle 2 0"},
+                  {"the modification", VOICE, "Voix 1 0|Voix 2 1|" + name49 + " 0"},
+                  {"the addition", VOICE, "Voix 1 0|Voix 2 1"}};
+    for (const auto &step : undone)
+        EXPECT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Z'}) && SoonRows(step.pane, step.rows)) << step.edit;
 }
 
 } // namespace e2e

@@ -2,7 +2,7 @@
  * Starting Pelmora: the first-run System dialog through the messages about
  * missing lists to the intro and the main window; a list gone after good
  * settings that cannot all be deleted; and the first start that follows,
- * cancelled.
+ * cancelled; then a first start done with the keyboard alone.
  */
 #include "tests/e2e/journey.h"
 
@@ -138,6 +138,23 @@ TEST_F(FirstStart, FilledInThenAListGoneThenCancelled)
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()) + Lists(Dir()),
               settings + lists);
+
+    /* The keyboard alone: Enter closes the welcome; the focus waits in the
+       Ejay folder, its "C:\" selected, so the folder typed replaces it;
+       Enter validates, and the program goes on to its lists. */
+    {
+        ASSERT_TRUE(WriteFileBytes(Dir("pxdrave"), "") && Start());
+        HWND welcome = NextMessage();
+        ASSERT_TRUE(welcome && TypeKeys(welcome, {VK_RETURN}));
+        dialog = WaitFor(Pid(), DialogWith(IDC_SYSTEM_EJAYDIR));
+        ASSERT_TRUE(dialog && WaitUntil([&] { return Focused(dialog) == GetDlgItem(dialog, IDC_SYSTEM_EJAYDIR); }));
+        ASSERT_TRUE(TypeText(dialog, Dir()) && TypeKeys(dialog, {VK_RETURN}));
+        ASSERT_TRUE(OpenMainWindow());
+        EXPECT_TRUE(Shows(LOOP, loops));
+        ASSERT_TRUE(TypeKeys(main_, {VK_CONTROL, 'Q'}));
+        EXPECT_EQ(program_.ExitCode(), 0u);
+        EXPECT_EQ(ReadFileBytes(WindowsSettingsPath()) + ReadFileBytes(UserSettingsPath()), settings);
+    }
 }
 
 } // namespace e2e

@@ -24,6 +24,8 @@
 #define PELMORA_E2E_JOURNEY_H
 
 #include <windows.h>
+#include <ole2.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -133,15 +135,17 @@ inline bool SetText(HWND dialog, int controlId, const std::string &text)
 /* Posted, so that it returns even when the button opens a modal box. */
 inline void Click(HWND window, int id = 0) { PostMessageW(id != 0 ? GetDlgItem(window, id) : window, BM_CLICK, 0, 0); }
 
-/* True once the dialog is gone. */
+/* True once the dialog is gone. The button is looked for before it is
+   pressed: a quick program has destroyed it by the time the press returns. */
 inline bool Press(HWND dialog, int buttonId)
 {
+    const bool there = GetDlgItem(dialog, buttonId) != nullptr;
     Click(dialog, buttonId);
-    return GetDlgItem(dialog, buttonId) != nullptr && WaitUntil([&] { return !IsWindow(dialog); });
+    return there && WaitUntil([&] { return !IsWindow(dialog); });
 }
 
-/* Types the keys together, as {VK_CONTROL, 'Q'}; released in reverse order. */
-inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
+/* The window in front, once its thread has caught up. */
+inline bool BringToFront(HWND window)
 {
     bool foreground = false;
     for (int attempt = 0; attempt < 5 && !foreground; ++attempt) {
@@ -153,14 +157,132 @@ inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
         Sleep(100);
         foreground = foreground && GetForegroundWindow() == window;
     }
+    return foreground;
+}
+
+inline bool Send(std::vector<INPUT> inputs)
+{
+    return SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+/* Types the keys together, as {VK_CONTROL, 'Q'}; released in reverse order. */
+inline bool TypeKeys(HWND window, const std::vector<WORD> &pressed)
+{
     std::vector<WORD> keys(pressed);
     keys.insert(keys.end(), pressed.rbegin(), pressed.rend());
     std::vector<INPUT> inputs(keys.size(), INPUT{INPUT_KEYBOARD, {}});
     for (std::size_t i = 0; i < keys.size(); ++i)
         inputs[i].ki = {keys[i], WORD(MapVirtualKeyW(keys[i], MAPVK_VK_TO_VSC)),
                         i < keys.size() / 2 ? 0ul : KEYEVENTF_KEYUP, 0, 0};
-    return foreground && SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    return BringToFront(window) && Send(inputs);
 }
+
+/* Types text (CP1252) character by character, as a keyboard would. */
+inline bool TypeText(HWND window, const std::string &text)
+{
+    std::vector<INPUT> inputs;
+    for (char c : text) {
+        wchar_t wide = 0;
+        MultiByteToWideChar(1252, 0, &c, 1, &wide, 1);
+        for (DWORD up : {0ul, DWORD(KEYEVENTF_KEYUP)}) {
+            inputs.push_back(INPUT{INPUT_KEYBOARD, {}});
+            inputs.back().ki = {0, WORD(wide), KEYEVENTF_UNICODE | up, 0, 0};
+        }
+    }
+    return BringToFront(window) && Send(inputs);
+}
+
+/* The control that has the keyboard focus in the window's thread. */
+inline HWND Focused(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+/* Files dragged from this process onto a point of the screen and dropped
+   there, as Explorer drags them: OLE drag and drop, the program reading
+   the names through its own copy of the data. Posting WM_DROPFILES would
+   hand the program a memory handle of this process, which it cannot read.
+   Wine 8's DoDragDrop drops only on a window registered with
+   RegisterDragDrop, at the pointer's place: the pointer is put there, and
+   the drop happens at the first look at the mouse. */
+class FileDrag : public IDataObject, public IDropSource {
+public:
+    explicit FileDrag(const std::vector<std::string> &paths)
+    {
+        for (const std::string &path : paths) {
+            std::wstring wide(path.size(), L'\0');
+            MultiByteToWideChar(1252, 0, path.data(), int(path.size()), &wide[0], int(wide.size()));
+            names_ += wide + L'\0';
+        }
+        names_ += L'\0';
+    }
+    /* true once the program took the drop. */
+    bool DropAt(POINT onScreen)
+    {
+        DWORD effect = DROPEFFECT_NONE;
+        const bool ready = SUCCEEDED(OleInitialize(nullptr)) && SetCursorPos(onScreen.x, onScreen.y);
+        const bool dropped = ready && DoDragDrop(this, this, DROPEFFECT_COPY, &effect) == DRAGDROP_S_DROP;
+        OleUninitialize();
+        return dropped && effect == DROPEFFECT_COPY;
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        *object = nullptr;
+        if (id == IID_IDataObject)
+            *object = static_cast<IDataObject *>(this);
+        if (id == IID_IDropSource || id == IID_IUnknown)
+            *object = static_cast<IDropSource *>(this);
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_DROP; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC *format) override
+    {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    /* A DROPFILES block, as the shell makes it, for each call. */
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC *format, STGMEDIUM *medium) override
+    {
+        const SIZE_T size = sizeof(DROPFILES) + names_.size() * sizeof(wchar_t);
+        HGLOBAL block = QueryGetData(format) == S_OK ? GlobalAlloc(GHND, size) : nullptr;
+        if (block == nullptr)
+            return DV_E_FORMATETC;
+        DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(block));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::copy(names_.begin(), names_.end(), reinterpret_cast<wchar_t *>(drop + 1));
+        GlobalUnlock(block);
+        *medium = {TYMED_HGLOBAL, {}, nullptr};
+        medium->hGlobal = block;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC *, STGMEDIUM *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC *, FORMATETC *out) override
+    {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC *, STGMEDIUM *, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC **out) override
+    {
+        *out = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC *, DWORD, IAdviseSink *, DWORD *) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA **) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    std::wstring names_; /* each name ends in a NUL, and the list in another */
+};
 
 struct Program {
     PROCESS_INFORMATION info = {};
@@ -227,6 +349,7 @@ inline void SaveScreenshot(const std::string &name)
         return;
     const std::string file = std::string(folder) + "/" + name + ".png";
     DeleteFileA(("Z:" + file).c_str());
+    Sleep(700); /* what was just made is painted */
     Program import;
     if (import.Start("Z:\\usr\\bin\\import -window root \"" + file + "\"", nullptr))
         WaitUntil([&] { return GetFileAttributesA(("Z:" + file).c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
@@ -331,7 +454,7 @@ protected:
         return main_ != nullptr;
     }
     /* kind 0 Ajouter, 1 Modifier, 2 Supprimer */
-    HWND Button(int pane, int kind) const { return GetDlgItem(main_, IDC_PANE_FIRST + 3 * pane + kind); }
+    HWND Button(int pane, int kind) const { return GetDlgItem(main_, PANE_BUTTON_ID(pane, kind)); }
     /* Made just before the pane's buttons. */
     HWND List(int pane) const { return GetWindow(Button(pane, 0), GW_HWNDPREV); }
 

@@ -52,6 +52,10 @@ int ShowCategoryLists(const AppState *, int, int)
     return 1;
 }
 
+void ShowStyle(int) {}
+void ShowEntry(int, int, int) {}
+void ForgetSampleFileChecks(void) {}
+
 namespace {
 
 const int BASS = 2;
