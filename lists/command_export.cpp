@@ -153,8 +153,9 @@ std::vector<std::string> KeptFiles(const AppSettings &settings)
     std::vector<std::string> files;
     std::vector<FolderEntry> ejayFiles;
     ReadFolder(settings.ejayDir, &ejayFiles);
-    for (const char *list : SAMPLE_LIST_FILE_NAMES) {
-        std::string path = std::string(settings.ejayDir) + PATH_SEPARATOR + list;
+    for (int index = 0; index < STYLE_COUNT; ++index) {
+        const char *list = SAMPLE_LIST_FILE_NAMES[index];
+        std::string path = ListPath(settings, index);
         files.push_back(path);
         files.push_back(path + ".bak");
         for (const char *suffix : {THEIRS_SUFFIX, OURS_SUFFIX}) {

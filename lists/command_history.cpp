@@ -45,12 +45,6 @@ const HistoryEntry *FindVersion(const std::vector<HistoryEntry> &entries, const 
     return nullptr;
 }
 
-std::string ListPathIn(const AppSettings &settings, int index)
-{
-    char path[LIST_LINE_CAPACITY];
-    return JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]) ? path : "";
-}
-
 /* The lists the restore puts back: the one of --style, or all it holds. */
 int StylesToRestore(const Options &options, const HistoryEntry &version, bool wanted[STYLE_COUNT], Console &console)
 {
@@ -79,7 +73,7 @@ int CompareWithVersion(const AppSettings &settings, const HistoryEntry &version,
         differs[index] = false;
         if (!wanted[index])
             continue;
-        std::string path = ListPathIn(settings, index), current;
+        std::string path = ListPath(settings, index), current;
         if (path.empty())
             return console.Fail(Format(TOOL_EJAY_DIR_TOO_LONG, settings.ejayDir));
         if (ReadHistoryList(version, index, &kept[index]) != FILE_READ)
@@ -105,27 +99,24 @@ int PutBack(const AppSettings &settings, const ListsLoad &now, const std::string
     AppState &state = ToolState();
     state.settings = settings;
     HistoryVersion history = StartHistoryVersion(settings.ejayDir);
-    std::string failed, written;
+    bool failed[STYLE_COUNT] = {}, written[STYLE_COUNT] = {}, anyFailed = false;
     for (int index = 0; index < STYLE_COUNT; ++index) {
         if (!differs[index])
             continue;
-        std::string path = ListPathIn(settings, index), current;
+        std::string path = ListPath(settings, index), current;
         bool present = false;
         FileProblem problem;
         if (!ListUnchangedSince(path.c_str(), now.read[index], &current, &present, &problem))
             return console.Fail(Format(TOOL_LIST_CHANGED_IN_RESTORE, path.c_str()));
         if (!BackupOneList(&state, now, index))
             console.Warn(Format(TOOL_BACKUPS_NOT_MADE, ("\n  " + path + ".bak").c_str()) + "\n");
-        bool done = ReplaceList(path.c_str(), index, kept[index], present ? &current : nullptr, &history, &problem);
-        (done ? written : failed) += "\n  " + path;
+        written[index] =
+            ReplaceList(path.c_str(), index, kept[index], present ? &current : nullptr, &history, &problem);
+        failed[index] = !written[index];
+        anyFailed |= failed[index];
     }
     FinishHistoryVersion(&history);
-    if (failed.empty())
-        return TOOL_OK;
-    std::string message = Format(TOOL_LISTS_NOT_SAVED, failed.c_str());
-    if (!written.empty())
-        message += "\n" + Format(TOOL_LISTS_SAVED_ALL_THE_SAME, written.c_str());
-    return console.Fail(message);
+    return anyFailed ? FailWritingSome(settings, failed, written, console) : TOOL_OK;
 }
 
 } // namespace

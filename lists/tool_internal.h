@@ -89,6 +89,16 @@ int LoadAsTheProgram(const AppSettings &settings, ListsLoad *loaded, Console &co
 int WriteChangedLists(const AppSettings &settings, const ListsLoad &loaded, const bool changed[STYLE_COUNT],
                       const char *changedMessage, bool written[STYLE_COUNT], Console &console);
 
+/* The path of a style's list (index 0..2) in the Ejay folder; empty when it
+   does not fit. */
+std::string ListPath(const AppSettings &settings, int index);
+/* The paths of the lists whose flag is set, each after a line end and two
+   blanks. */
+std::string ListLines(const AppSettings &settings, const bool flags[STYLE_COUNT]);
+/* Tells which lists could not be written and which were; TOOL_ERROR. */
+int FailWritingSome(const AppSettings &settings, const bool failed[STYLE_COUNT], const bool written[STYLE_COUNT],
+                    Console &console);
+
 /* Calls visit(style code, category, row from 1, record) for every entry of
    ToolState(). */
 template <typename Visit>

@@ -18,12 +18,6 @@ namespace {
 
 AppState s_state;
 
-std::string ListPath(const AppSettings &settings, int index)
-{
-    char path[LIST_LINE_CAPACITY];
-    return JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]) ? path : "";
-}
-
 int ReadList(const AppSettings &settings, int index, std::string *bytes, Console &console)
 {
     std::string path = ListPath(settings, index);
@@ -33,18 +27,6 @@ int ReadList(const AppSettings &settings, int index, std::string *bytes, Console
     if (read == FILE_READ)
         return TOOL_OK;
     return console.Fail(Format(read == FILE_MISSING ? TOOL_LIST_MISSING : TOOL_LIST_UNREADABLE, path.c_str()));
-}
-
-/* The paths of the lists whose flag is set, each after a line end and two
-   blanks. */
-std::string ListLines(const AppSettings &settings, const bool flags[STYLE_COUNT])
-{
-    std::string lines;
-    for (int index = 0; index < STYLE_COUNT; ++index) {
-        if (flags[index])
-            lines += "\n  " + ListPath(settings, index);
-    }
-    return lines;
 }
 
 /* The lists to write must still be the ones loaded. */
@@ -77,6 +59,34 @@ void BackUp(const AppSettings &settings, const ListsLoad &loaded, const bool cha
 } // namespace
 
 AppState &ToolState() { return s_state; }
+
+std::string ListPath(const AppSettings &settings, int index)
+{
+    char path[LIST_LINE_CAPACITY];
+    return JoinPath(path, sizeof path, settings.ejayDir, SAMPLE_LIST_FILE_NAMES[index]) ? path : "";
+}
+
+/* The paths of the lists whose flag is set, each after a line end and two
+   blanks. */
+std::string ListLines(const AppSettings &settings, const bool flags[STYLE_COUNT])
+{
+    std::string lines;
+    for (int index = 0; index < STYLE_COUNT; ++index) {
+        if (flags[index])
+            lines += "\n  " + ListPath(settings, index);
+    }
+    return lines;
+}
+
+int FailWritingSome(const AppSettings &settings, const bool failed[STYLE_COUNT], const bool written[STYLE_COUNT],
+                    Console &console)
+{
+    std::string message = Format(TOOL_LISTS_NOT_SAVED, ListLines(settings, failed).c_str());
+    std::string done = ListLines(settings, written);
+    if (!done.empty())
+        message += "\n" + Format(TOOL_LISTS_SAVED_ALL_THE_SAME, done.c_str());
+    return console.Fail(message);
+}
 
 int FindEjayFolder(const Options &options, AppSettings *settings, Console &console)
 {
@@ -154,11 +164,5 @@ int WriteChangedLists(const AppSettings &settings, const ListsLoad &loaded, cons
         anyFailed |= failed[index];
     }
     FinishHistoryVersion(&history);
-    if (!anyFailed)
-        return TOOL_OK;
-    std::string message = Format(TOOL_LISTS_NOT_SAVED, ListLines(settings, failed).c_str());
-    std::string done = ListLines(settings, written);
-    if (!done.empty())
-        message += "\n" + Format(TOOL_LISTS_SAVED_ALL_THE_SAME, done.c_str());
-    return console.Fail(message);
+    return anyFailed ? FailWritingSome(settings, failed, written, console) : TOOL_OK;
 }
