@@ -17,6 +17,15 @@ namespace {
 
 class ListsTool : public ListFolder {
 protected:
+#ifdef _WIN32
+    /* The backup choice comes from the machine's Pelmora.ini (the demo
+       leaves one asking for backups in the prefix): none here. */
+    void SetUp() override
+    {
+        fs::remove(std::string(std::getenv("windir")) + "\\Pelmora.ini");
+        fs::remove(std::string(std::getenv("APPDATA")) + "\\Pelmora\\Pelmora.ini");
+    }
+#endif
     /* The tool on its arguments, --ejay first; out and err back in the
        lists' code page, so expectations read as the texts are written. */
     int Run(std::vector<std::string> arguments)
