@@ -11,15 +11,8 @@ ROOT=$(pwd)
 BIN=$(cd "${1:-build/windows/bin}" && pwd)
 source scripts/wine-env.sh
 pelmora_wine_prefix
-C_DRIVE=$WINEPREFIX/drive_c
 
-# The demo's lists and settings, as scripts/demo.sh prepares them.
-rm -rf "$C_DRIVE/Ejay"
-mkdir -p "$C_DRIVE/Ejay"
-cp -r demo/. "$C_DRIVE/Ejay/"
-printf '[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=\r\nautosave=1\r\nbackup=1\r\nrunEjay=0\r\n\r\n[WINDOW]\r\nposition=282,16\r\n\r\n' \
-  >"$C_DRIVE/windows/Pelmora.ini"
-find "$C_DRIVE/users" -path '*/Pelmora/Pelmora.ini' -delete 2>/dev/null || true
+pelmora_demo_lists
 
 PELMORA_XVFB_DISPLAY=${PELMORA_XVFB_DISPLAY:-93}
 pelmora_xvfb

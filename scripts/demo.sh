@@ -19,15 +19,7 @@ pelmora_wine_prefix
 C_DRIVE=$WINEPREFIX/drive_c
 EJAY_DIR=$C_DRIVE/Ejay
 
-# A fresh copy of the demo lists, and settings pointing at it, so the
-# program opens straight on them (a first start would ask for the folder).
-rm -rf "$EJAY_DIR"
-mkdir -p "$EJAY_DIR"
-cp -r demo/. "$EJAY_DIR/"
-printf '[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=\r\nautosave=1\r\nbackup=1\r\nrunEjay=0\r\n\r\n[WINDOW]\r\nposition=282,16\r\n\r\n' \
-  >"$C_DRIVE/windows/Pelmora.ini"
-# A user's copy left by an earlier run would be read first.
-find "$C_DRIVE/users" -path '*/Pelmora/Pelmora.ini' -delete 2>/dev/null || true
+pelmora_demo_lists
 
 report() {
   echo

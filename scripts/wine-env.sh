@@ -60,3 +60,17 @@ pelmora_xvfb() {
   echo "Xvfb did not start on :$n" >&2
   return 1
 }
+
+# A fresh copy of the demo lists in the prefix's C:\Ejay, and settings
+# pointing at it, so the program opens straight on them (a first start
+# would ask for the folder). A user's copy left by an earlier run would be
+# read first: it goes.
+pelmora_demo_lists() {
+  local c_drive=$WINEPREFIX/drive_c
+  rm -rf "$c_drive/Ejay"
+  mkdir -p "$c_drive/Ejay"
+  cp -r "$PELMORA_ROOT/demo/." "$c_drive/Ejay/"
+  printf '[SYSTEM]\r\nejayDir=C:\\Ejay\r\nprogEjay=\r\nautosave=1\r\nbackup=1\r\nrunEjay=0\r\n\r\n[WINDOW]\r\nposition=282,16\r\n\r\n' \
+    >"$c_drive/windows/Pelmora.ini"
+  find "$c_drive/users" -path '*/Pelmora/Pelmora.ini' -delete 2>/dev/null || true
+}
